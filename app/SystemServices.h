@@ -1,0 +1,27 @@
+#pragma once
+
+#include "engine/Platform.h"
+
+#include <QElapsedTimer>
+
+// The real time of day, sleeping without handling events.
+class SystemClock : public Clock
+{
+public:
+    double secondsSinceMidnight() override;
+    void sleep(double seconds) override;
+};
+
+// Uniform numbers in [0, 1), the generator reseeded from the time of day at
+// every draw (mixed with a fine-grained counter, so that two draws in the
+// same millisecond still differ).
+class SystemRandom : public RandomSource
+{
+public:
+    SystemRandom();
+    double next() override;
+
+private:
+    QElapsedTimer m_since;
+    quint64 m_draws = 0;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// The outside world as the engine sees it. Real implementations live with the
+// application; tests plug in fakes so a whole game runs in milliseconds.
+
+// Time of day and sleeping.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    // Seconds since midnight, with a fractional part; starts again at 0 at midnight.
+    virtual double secondsSinceMidnight() = 0;
+    // Blocks the calling thread for about the given time without handling events.
+    virtual void sleep(double seconds) = 0;
+};
+
+// Uniform numbers in [0, 1). The real source reseeds itself from the clock at
+// every draw, as the game has always done.
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+    virtual double next() = 0;
+};
+
+// Starts a wave file without waiting for it; a new sound replaces one still
+// playing. The file name is relative to the program's folder and matched
+// without regard to letter case. Failures are never reported.
+class SoundPlayer
+{
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void play(const QString &fileName) = 0;
+};

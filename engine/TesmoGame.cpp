@@ -1,0 +1,566 @@
+#include "TesmoGame.h"
+
+#include "GameWindow.h"
+#include "Platform.h"
+#include "Scoring.h"
+#include "storage/FileNames.h"
+#include "storage/Settings.h"
+#include "storage/WordList.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+namespace {
+
+const QString Blank5 = QStringLiteral("     ");
+const QString TitleFinePartita = QStringLiteral("Tesmo - Fine Partita");
+
+// Board colours, palette numbers.
+constexpr int Black = 0;
+constexpr int Green = 2;
+constexpr int DarkRed = 4;
+constexpr int White = 15;
+
+constexpr int FirstHiddenCell = 25;
+
+int cellOf(int row, int position)
+{
+    return 5 * (row - 1) + position - 1;
+}
+
+} // namespace
+
+TesmoGame::TesmoGame(const Services &services)
+    : m_s(services)
+{
+}
+
+// ---------------------------------------------------------------- game flow
+
+void TesmoGame::Form_Load()
+{
+    if (m_ended)
+        return;
+    GameWindow &w = *m_s.window;
+    GameState &g = m_state;
+
+    // The program's folder is m_s.programDir; every file is looked up there.
+    if (w.voiceCount() == 0) {
+        w.fillLists();
+        w.setDictionaryIndex(0);
+        Combo1_Click(0);
+        g.Dictionary = 1;
+    }
+    w.setProductMenuVisible(false);
+
+    if (g.Manche == 0 && !g.Started) {
+        SUONA(QStringLiteral("TESMO"));
+        g.Points = 0;
+        g.Elapsed = 0;
+    }
+
+    g.Started = true;
+    const qint16 oldManche = g.Manche;
+    g.Manche = static_cast<qint16>(g.Manche + 1);
+    if (oldManche == 0)
+        LEGGIINI();
+    w.setMancheText(QString::number(g.Manche) + QStringLiteral("/5"));
+
+    if (g.Manche > 5) {
+        endOfGame();
+        return;
+    }
+
+    ESTRAIPAROLA();
+    if (m_ended)
+        return;
+    g.Revealed = g.Solution;
+    for (int k = 0; k <= 4; ++k)
+        w.setTriedWord(k, QString());
+    for (int cell = 5; cell <= 29; ++cell) {
+        w.setCellColour(cell, Black);
+        w.setCellText(cell, QStringLiteral(" "));
+    }
+    const int p = static_cast<int>(5 * m_s.random->next() + 1);
+    for (int q = 1; q <= 5; ++q) {
+        if (q != p)
+            g.Revealed[q - 1] = u' ';
+    }
+    g.Guess = Blank5;
+    if (g.MaxAttempts == 5) {
+        for (int cell = FirstHiddenCell; cell <= 29; ++cell)
+            w.setCellVisible(cell, false);
+    }
+    g.Attempt = 1;
+    VALUTARIGA();
+    g.MancheStart = static_cast<float>(m_s.clock->secondsSinceMidnight());
+}
+
+void TesmoGame::endOfGame()
+{
+    GameWindow &w = *m_s.window;
+    AGGIORNATEMPO();
+    const GameWindow::Answer answer = w.messageBox(
+        QStringLiteral("Mi spiace, la risposta è errata! Il gioco finisce qua, vuoi fare un'altra partitina?"),
+        TitleFinePartita, GameWindow::Buttons::YesNo);
+    w.setMainEnabled(false);
+    m_state.PlayerName = w.playerNameText();
+    m_resultPending = true;
+    w.showHighScores();
+    if (answer == GameWindow::Answer::Yes)
+        Nuova_Click();
+    else
+        Command3d1_Click();
+}
+
+void TesmoGame::resetGame()
+{
+    m_state.Manche = 0;
+    m_state.Started = false;
+    m_state.Points = 0;
+    m_state.Elapsed = 0;
+}
+
+void TesmoGame::Nuova_Click()
+{
+    if (m_ended)
+        return;
+    resetGame();
+    Form_Load();
+}
+
+void TesmoGame::Command3d1_Click()
+{
+    if (m_ended)
+        return;
+    Command3d3_Click();
+    SUONA(QStringLiteral("Ciao"));
+    m_ended = true;
+    m_s.window->terminate();
+}
+
+void TesmoGame::Esci_Click()
+{
+    Command3d1_Click();
+}
+
+void TesmoGame::Form_Activate()
+{
+    if (m_ended)
+        return;
+    if (m_s.window->highScoresOpen())
+        m_s.window->closeHighScores();
+    m_s.window->focusGuess();
+}
+
+void TesmoGame::Form_Resize()
+{
+    // The text boxes keep their design heights: squeezing them to their font
+    // size in window units would leave them unusable.
+}
+
+void TesmoGame::Command3d3_Click()
+{
+    if (m_ended)
+        return;
+    SALVAINI();
+    m_s.window->showHighScores();
+}
+
+void TesmoGame::Records_Click()
+{
+    Command3d3_Click();
+}
+
+// ---------------------------------------------------------------- words
+
+QString TesmoGame::listFileName() const
+{
+    return QStringLiteral("tesmodat.") + QString::number(m_state.Dictionary);
+}
+
+bool TesmoGame::drawWord(QString *failure)
+{
+    const QString name = listFileName();
+    const QString path = FileNames::resolve(m_s.programDir, name);
+    QFile file(path);
+    if (!file.exists()) {
+        *failure = QStringLiteral("Manca il file delle parole \"%1\" nella cartella del gioco.").arg(name);
+        return false;
+    }
+    if (!file.open(QIODevice::ReadWrite)) {
+        *failure = QStringLiteral("Il file delle parole \"%1\" non si può aprire in lettura e scrittura.").arg(name);
+        return false;
+    }
+    const WordList::DrawResult result = WordList::draw(file, m_s.random->next(), [this] {
+        m_s.window->messageBox(QStringLiteral("Le parole sono state tutte estratte 'OK' per ripeterle"),
+                               QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+    });
+    file.close();
+    switch (result.status) {
+    case WordList::DrawStatus::Ok:
+        m_state.Solution = QString::fromLatin1(result.word);
+        m_s.window->setGuessText(QString());
+        return true;
+    case WordList::DrawStatus::NoRecords:
+        *failure = QStringLiteral("Il file delle parole \"%1\" non contiene nessuna parola.").arg(name);
+        return false;
+    case WordList::DrawStatus::ReadError:
+        *failure = QStringLiteral("Il file delle parole \"%1\" non si può leggere.").arg(name);
+        return false;
+    case WordList::DrawStatus::WriteError:
+        *failure = QStringLiteral("Il file delle parole \"%1\" non si può scrivere.").arg(name);
+        return false;
+    }
+    return false;
+}
+
+void TesmoGame::ESTRAIPAROLA()
+{
+    // A list that cannot be used is named to the player; the game then goes
+    // on with the list that worked last (at start, with the first one that
+    // works), and ends only when no list can be used at all.
+    QList<qint16> tried;
+    for (;;) {
+        QString failure;
+        if (drawWord(&failure)) {
+            m_lastGoodDictionary = m_state.Dictionary;
+            return;
+        }
+        tried.append(m_state.Dictionary);
+        m_s.window->messageBox(failure, QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+        qint16 next = 0;
+        if (m_lastGoodDictionary != 0 && !tried.contains(m_lastGoodDictionary)) {
+            next = m_lastGoodDictionary;
+        } else if (m_lastGoodDictionary == 0) {
+            for (qint16 d = 1; d <= 3 && next == 0; ++d) {
+                if (!tried.contains(d))
+                    next = d;
+            }
+        }
+        if (next == 0) {
+            m_ended = true;
+            m_s.window->terminate();
+            return;
+        }
+        m_state.Dictionary = next;
+        m_s.window->setDictionaryIndex(next - 1);
+    }
+}
+
+void TesmoGame::Combo1_Click(int index)
+{
+    if (m_ended)
+        return;
+    const qint16 n = static_cast<qint16>(index + 1);
+    if (n == m_state.Dictionary)
+        return;
+    resetGame();
+    m_state.Dictionary = n;
+    if (m_state.DictionaryArmed)
+        Form_Load();
+    else
+        m_state.DictionaryArmed = true;
+}
+
+// ---------------------------------------------------------------- guesses
+
+void TesmoGame::Command3d2_Click()
+{
+    if (m_ended)
+        return;
+    GameWindow &w = *m_s.window;
+    GameState &g = m_state;
+
+    const QString text = w.guessText().toUpper();
+    if (text.size() != 5) {
+        w.focusGuess();
+        return;
+    }
+    g.Guess = text;
+    g.Typed = text;
+
+    if (g.Guess == g.Solution) {
+        g.Attempt = static_cast<qint16>(g.Attempt + 1);
+        VALUTARIGA();
+        g.Manche = static_cast<qint16>(g.Manche - 1);
+        SUONA(QStringLiteral("Tesmo"));
+        g.Points = Scoring::addWordAward(g.Points, g.Attempt, g.Elapsed);
+        AGGIORNATEMPO();
+        if (g.Manche < 2)
+            w.showCongratulations();
+        Form_Load();
+    } else {
+        g.Attempt = static_cast<qint16>(g.Attempt + 1);
+        if (g.Attempt >= g.MaxAttempts) {
+            g.Attempt = g.MaxAttempts;
+            g.Guess = g.Solution;
+            VALUTARIGA();
+            if (g.Manche < 5) {
+                w.messageBox(QStringLiteral("La risposta è errata, clicca OK per la manche N.")
+                                 + QString::number(g.Manche + 1),
+                             TitleFinePartita, GameWindow::Buttons::Ok);
+            }
+            Form_Load();
+            if (m_ended)
+                return;
+            VALUTARIGA();
+        } else {
+            VALUTARIGA();
+        }
+    }
+    if (m_ended)
+        return;
+
+    g.MancheStart = static_cast<float>(m_s.clock->secondsSinceMidnight());
+    w.setGuessText(QString());
+    if (w.highScoresOpen())
+        w.closeHighScores();
+    w.setMainEnabled(true);
+    w.focusGuess();
+}
+
+bool TesmoGame::Text1_KeyPress(int keyAscii)
+{
+    if (keyAscii != 13 && keyAscii != 27)
+        return false;
+    Command3d2_Click();
+    return true;
+}
+
+void TesmoGame::Picture1_MouseDown(int button, int shift)
+{
+    if (m_ended)
+        return;
+    GameWindow &w = *m_s.window;
+    if (m_state.PlayerName.isEmpty())
+        m_state.PlayerName = w.playerNameText();
+    if (button == RightButton && shift == (CtrlMask | AltMask)) {
+        w.setPlayerNameText(m_state.Solution);
+        SUONA(QStringLiteral("si"));
+    }
+    w.setPlayerNameText(m_state.PlayerName);
+    w.focusGuess();
+}
+
+// ---------------------------------------------------------------- rating
+
+void TesmoGame::VALUTARIGA()
+{
+    GameWindow &w = *m_s.window;
+    GameState &g = m_state;
+    const int r = g.Attempt;
+
+    for (int p = 0; p < 5; ++p) {
+        if (g.Guess[p] == g.Solution[p])
+            g.Revealed[p] = g.Guess[p];
+        else if (r > 1)
+            g.Revealed[p] = u' ';
+    }
+
+    // What is left of the guess once its correctly placed letters are blanked.
+    QString remainder = g.Guess;
+    if (r > 1) {
+        for (int q = 0; q < 5; ++q) {
+            if (g.Revealed[q] == g.Guess[q])
+                remainder[q] = u' ';
+        }
+    }
+
+    for (int p = 1; p <= 5; ++p) {
+        const int n = cellOf(r, p);
+        const QChar letter = g.Revealed[p - 1];
+        if (letter != u' ') {
+            w.setCellText(n, QString(letter));
+            w.setCellColour(n, White);
+            if (r > 1 && r < g.MaxAttempts) {
+                if (r < 5)
+                    SUONA(QStringLiteral("Si"));
+                g.Points += Scoring::letterAward(r);
+            }
+        }
+        if (letter == u' ' && r == 1) {
+            w.setCellText(n, QStringLiteral(" "));
+            w.setCellColour(n, DarkRed);
+        }
+        if (r > 1 && letter == u' ') {
+            if (remainder.contains(g.Solution[p - 1])) {
+                w.setCellColour(n, Green);
+                SUONA(QStringLiteral("c'e"));
+            } else {
+                w.setCellText(n, QStringLiteral(" "));
+                w.setCellColour(n, DarkRed);
+                SUONA(QStringLiteral("No"));
+            }
+        }
+        if (r > 1)
+            w.setTriedWord(r - 2, g.Typed);
+    }
+}
+
+// ---------------------------------------------------------------- time and points
+
+double TesmoGame::elapsedSince(float start)
+{
+    return Scoring::secondsBetween(start, static_cast<float>(m_s.clock->secondsSinceMidnight()));
+}
+
+void TesmoGame::AGGIORNATEMPO()
+{
+    m_state.Elapsed = static_cast<qint32>(Scoring::roundHalfEven(elapsedSince(m_state.MancheStart)));
+    m_s.window->setElapsedText(QString::number(m_state.Elapsed) + QStringLiteral(" Sec"));
+    m_s.window->setPointsText(QString::number(m_state.Points));
+}
+
+void TesmoGame::Timer1_Timer()
+{
+    if (m_ended)
+        return;
+    AGGIORNATEMPO();
+}
+
+// ---------------------------------------------------------------- sound
+
+void TesmoGame::SUONA(QString name)
+{
+    const int voice = m_s.window->voiceIndex();
+    if (voice == 2)
+        name += QStringLiteral("-1");
+    name += QStringLiteral(".wav");
+    if (voice > 0)
+        m_s.sound->play(name);
+
+    // The pause: nothing is handled or repainted until it is over.
+    m_s.window->flushPainting();
+    const float length = static_cast<float>(name.size()) / 12.0f;
+    const float start = static_cast<float>(m_s.clock->secondsSinceMidnight());
+    for (;;) {
+        const float passed = static_cast<float>(elapsedSince(start));
+        if (passed > length)
+            break;
+        m_s.clock->sleep(std::min(0.02, static_cast<double>(length - passed) + 0.001));
+    }
+}
+
+void TesmoGame::List1_Click()
+{
+    if (m_ended)
+        return;
+    m_s.window->focusGuess();
+    SALVAINI();
+}
+
+// ---------------------------------------------------------------- settings
+
+bool TesmoGame::SALVAINI()
+{
+    if (m_readingSettings)
+        return false;
+    GameWindow &w = *m_s.window;
+    m_state.PlayerName = w.playerNameText().toUpper();
+    w.setPlayerNameText(m_state.PlayerName);
+    const int voice = w.voiceIndex();
+    m_state.MaxAttempts = w.fiveAttemptsSelected() ? 5 : 6;
+    const QString path = FileNames::resolve(m_s.programDir, QString::fromLatin1(Settings::FileName));
+    return FileNames::writeAtomically(path, Settings::serialize(m_state.PlayerName, voice, m_state.MaxAttempts));
+}
+
+void TesmoGame::LEGGIINI()
+{
+    GameWindow &w = *m_s.window;
+    const bool keepAttempts = m_keepAttemptsOnLoad;
+    m_keepAttemptsOnLoad = false;
+    QFile file(FileNames::resolve(m_s.programDir, QString::fromLatin1(Settings::FileName)));
+    if (!file.exists()) {
+        m_state.PlayerName = QStringLiteral("ANONIMO");
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const Settings::Values values = Settings::parse(file.read(4096));
+    file.close();
+
+    // Selecting the loaded values runs the controls' handlers as a choice of
+    // the player would; while loading, their saves are refused and the
+    // attempt handlers find the count already in force.
+    m_readingSettings = true;
+    if (values.name) {
+        m_state.PlayerName = *values.name;
+        w.setPlayerNameText(*values.name);
+    }
+    if (values.voice) {
+        w.setVoiceIndex(*values.voice);
+        List1_Click();
+    }
+    if (values.attempts && !keepAttempts) {
+        // Only five or six rows exist: any other count plays with six.
+        const int attempts = *values.attempts == 5 ? 5 : 6;
+        m_state.MaxAttempts = static_cast<qint16>(attempts);
+        w.selectAttempts(attempts);
+        if (attempts == 5)
+            Option1_Click();
+        else
+            Option2_Click();
+    }
+    m_readingSettings = false;
+}
+
+bool TesmoGame::Text2_KeyPress(int keyAscii)
+{
+    if (keyAscii != 13)
+        return false;
+    m_s.window->focusGuess();
+    return true;
+}
+
+void TesmoGame::Text2_LostFocus()
+{
+    if (m_ended)
+        return;
+    SALVAINI();
+}
+
+void TesmoGame::Option1_Click()
+{
+    changeAttempts(5);
+}
+
+void TesmoGame::Option2_Click()
+{
+    changeAttempts(6);
+}
+
+void TesmoGame::changeAttempts(int attempts)
+{
+    if (m_ended || m_state.MaxAttempts == attempts)
+        return;
+    GameWindow &w = *m_s.window;
+    w.messageBox(QStringLiteral("Si inizia una nuova partita cambiando il numero di tentativi!"),
+                 QStringLiteral("Tesmo 2009"), GameWindow::Buttons::Ok);
+    w.focusGuess();
+    const bool show = attempts == 6;
+    for (int cell = FirstHiddenCell; cell <= 29; ++cell)
+        w.setCellVisible(cell, show);
+    w.setTriedWordVisible(4, show);
+    w.setTriedTitleVisible(4, show);
+    m_state.MaxAttempts = static_cast<qint16>(attempts);
+    // If the choice cannot be saved, the new game still plays the mode chosen
+    // instead of the count the file holds.
+    if (!SALVAINI())
+        m_keepAttemptsOnLoad = true;
+    resetGame();
+    Form_Load();
+}
+
+// ---------------------------------------------------------------- pointer
+
+void TesmoGame::Label12_MouseMove()
+{
+    m_s.window->setApplicationPointer(GameWindow::Pointer::Hand);
+}
+
+void TesmoGame::Form_MouseMove()
+{
+    m_s.window->setApplicationPointer(GameWindow::Pointer::Arrow);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The three-line settings file "Tesmo.ini": Nome=, Suono= and Tentativi=,
+// Latin-1 text with CR LF line ends. The reader takes the lines by position
+// and skips the keys without looking at them.
+namespace Settings {
+
+inline constexpr char FileName[] = "Tesmo.ini";
+
+struct Values
+{
+    std::optional<QString> name;      // trimmed of spaces, upper case
+    std::optional<int> voice;         // 0..2 (an out-of-range number becomes 1)
+    std::optional<int> attempts;      // the stored count, rounded
+};
+
+Values parse(const QByteArray &bytes);
+QByteArray serialize(const QString &name, int voiceIndex, int attempts);
+
+// The number a text begins with, read the way the game always read its
+// settings: blanks and tabs anywhere are ignored, a fraction or an exponent
+// is allowed, and a text without digits reads as 0.
+double leadingNumber(const QString &text);
+
+// Rounds to the nearest whole number, halves to the even neighbour, and
+// keeps the result within the 16-bit range.
+int roundToShort(double value);
+
+} // namespace Settings

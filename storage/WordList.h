@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+
+#include <functional>
+
+// A word list is a file of 8-byte records: five bytes of word, a mark ("." free,
+// anything else drawn) and CR LF. Records are read and rewritten in place, one
+// at a time; bytes after the last whole record are never touched.
+namespace WordList {
+
+constexpr int RecordSize = 8;
+
+enum class DrawStatus { Ok, NoRecords, ReadError, WriteError };
+
+struct DrawResult
+{
+    DrawStatus status = DrawStatus::ReadError;
+    QByteArray word;       // the five bytes of the record drawn
+    qint64 record = 0;     // its number, from 1
+    bool exhausted = false;
+};
+
+qint64 recordCount(qint64 fileSize);
+
+// Draws from an open read-write device: the first free record at or after
+// record floor(N * r) + 1, going round from the last record to the first, and
+// marks it "*". When no record is free, onExhausted runs, the whole list is
+// released and record 1 is drawn.
+DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhausted);
+
+} // namespace WordList

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/Platform.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <cmath>
+
+// A clock that only moves when the game sleeps or a test advances it.
+class FakeClock : public Clock
+{
+public:
+    double now = 36000.0;  // ten in the morning
+    double slept = 0.0;
+    double secondsSinceMidnight() override { return now; }
+    void sleep(double seconds) override
+    {
+        slept += seconds;
+        now = std::fmod(now + seconds, 86400.0);
+    }
+    void advance(double seconds) { now = std::fmod(now + seconds, 86400.0); }
+};
+
+// Plays back a queue of numbers, then a default.
+class FakeRandom : public RandomSource
+{
+public:
+    QList<double> queue;
+    double fallback = 0.0;
+    double next() override { return queue.isEmpty() ? fallback : queue.takeFirst(); }
+};
+
+class FakeSound : public SoundPlayer
+{
+public:
+    QStringList played;
+    void play(const QString &fileName) override { played.append(fileName); }
+};

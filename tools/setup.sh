@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Tesmo need,
+# asking apt only for those that are missing.
+set -euo pipefail
+
+packages=(
+  make cmake g++ pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  fonts-wine fonts-liberation fontconfig
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,586 @@
+#include "Form1.h"
+
+#include "Artwork.h"
+#include "Fonts.h"
+#include "MessageBox.h"
+#include "Palette.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+const QColor DarkBlueText(0, 0, 192);
+
+QRect twipRect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QString labelStyle(const QColor &background, const QColor &text, bool border)
+{
+    return QStringLiteral("QLabel { background-color: %1; color: %2; border: %3; }")
+        .arg(background.name(), text.name(),
+             border ? QStringLiteral("1px solid #000000") : QStringLiteral("none"));
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const QFont &font,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(rect);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QToolButton *makeButton(QWidget *parent, const QString &caption, const QPixmap &picture,
+                        const QString &tip, const QRect &rect)
+{
+    auto *button = new QToolButton(parent);
+    button->setText(caption);
+    button->setIcon(QIcon(picture));
+    button->setIconSize(QSize(32, 32));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFont(Fonts::tahoma(8.25));
+    button->setToolTip(tip);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setGeometry(rect);
+    return button;
+}
+
+int shiftState(Qt::KeyboardModifiers modifiers)
+{
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= TesmoGame::ShiftMask;
+    if (modifiers & Qt::ControlModifier)
+        shift |= TesmoGame::CtrlMask;
+    if (modifiers & Qt::AltModifier)
+        shift |= TesmoGame::AltMask;
+    return shift;
+}
+
+int mouseButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::RightButton:
+        return TesmoGame::RightButton;
+    case Qt::MiddleButton:
+        return TesmoGame::MiddleButton;
+    default:
+        return TesmoGame::LeftButton;
+    }
+}
+
+} // namespace
+
+Form1::Form1(const Services &services, QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("TESMO 2009"));
+    setWindowIcon(Artwork::programIcon());
+
+    auto *surface = new QWidget(this);
+    surface->setObjectName(QStringLiteral("Form1Surface"));
+    surface->setFixedSize(px(8790), px(6690));
+    surface->setMouseTracking(true);
+    surface->installEventFilter(this);
+    setCentralWidget(surface);
+
+    Picture2 = new QLabel(surface);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setGeometry(twipRect(0, 0, 510, 510));
+    Picture2->setPixmap(Artwork::handPointerImage());
+    Picture2->hide();
+
+    buildPanel();
+    buildBoard();
+
+    Label12 = makeLabel(surface, QStringLiteral("www.tesmo.example"), twipRect(4080, 6420, 855, 195),
+                        Fonts::tahoma(8.25));
+    Label12->setObjectName(QStringLiteral("Label12"));
+    QFont linkFont = Label12->font();
+    linkFont.setUnderline(true);
+    Label12->setFont(linkFont);
+    Label12->setStyleSheet(QStringLiteral("QLabel { color: %1; }").arg(DarkBlueText.name()));
+    Label12->setToolTip(QStringLiteral("Visita il sito dell'autore"));
+    Label12->adjustSize();
+    Label12->setMouseTracking(true);
+    Label12->installEventFilter(this);
+
+    buildMenus();
+
+    QWidget::setTabOrder(Text1, Option1);
+    QWidget::setTabOrder(Option1, Option2);
+    QWidget::setTabOrder(Option2, List1);
+    QWidget::setTabOrder(List1, Command3d3);
+    QWidget::setTabOrder(Command3d3, Command3d1);
+    QWidget::setTabOrder(Command3d1, Text2);
+    QWidget::setTabOrder(Text2, Command3d2);
+    QWidget::setTabOrder(Command3d2, Combo1);
+
+    setFixedSize(sizeHint());
+
+    TesmoGame::Services gameServices;
+    gameServices.window = this;
+    gameServices.clock = services.clock;
+    gameServices.random = services.random;
+    gameServices.sound = services.sound;
+    gameServices.programDir = services.programDir;
+    m_game = std::make_unique<TesmoGame>(gameServices);
+
+    connect(Command3d2, &QToolButton::clicked, this, [this] { m_game->Command3d2_Click(); });
+    connect(Command3d1, &QToolButton::clicked, this, [this] { m_game->Command3d1_Click(); });
+    connect(Command3d3, &QToolButton::clicked, this, [this] { m_game->Command3d3_Click(); });
+    connect(Option1, &QRadioButton::clicked, this, [this] { m_game->Option1_Click(); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { m_game->Option2_Click(); });
+    connect(List1, &QListWidget::currentRowChanged, this, [this] { m_game->List1_Click(); });
+    connect(Combo1, &QComboBox::activated, this, [this](int index) { m_game->Combo1_Click(index); });
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, [this] { m_game->Timer1_Timer(); });
+    Timer1->start();
+}
+
+Form1::~Form1()
+{
+    m_terminated = true;
+    if (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void Form1::buildBoard()
+{
+    Frame1 = new QGroupBox(centralWidget());
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipRect(390, 90, 4665, 6315));
+    Frame1->setMouseTracking(true);
+    Frame1->installEventFilter(this);
+    static const int rowTops[6] = {270, 1275, 2280, 3285, 4290, 5280};
+    for (int i = 0; i < 30; ++i) {
+        QLabel *cell = makeLabel(Frame1, QStringLiteral("L"), twipRect(360 + 810 * (i % 5), rowTops[i / 5], 765, 915),
+                                 Fonts::tahoma(36, true), Qt::AlignCenter);
+        cell->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        Label1[i] = cell;
+        paintCell(i);
+    }
+}
+
+void Form1::buildPanel()
+{
+    QWidget *surface = centralWidget();
+    Frame2 = new QGroupBox(QStringLiteral("Scrivi qua sotto la soluzione"), surface);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFont(Fonts::tahoma(8.25));
+    Frame2->setGeometry(twipRect(5100, 90, 3375, 6315));
+
+    const QFont small = Fonts::tahoma(8.25);
+
+    // Labels that lie partly under another control come first, so that they
+    // stay underneath it.
+    Label7 = makeLabel(Frame2, QStringLiteral("Giocatore:"), twipRect(210, 1890, 825, 240), small);
+    Label11 = makeLabel(Frame2, QStringLiteral("Dizionario:"), twipRect(240, 4740, 825, 240), small);
+    Label8 = makeLabel(Frame2, QStringLiteral("aaaaaaaaaaa"), twipRect(1710, 4890, 1275, 375),
+                       Fonts::courierNew(12, true), Qt::AlignCenter);
+    Label8->setStyleSheet(labelStyle(qbColor(14), Qt::black, true));
+    Label8->setToolTip(QStringLiteral("Secondi trascorsi"));
+
+    Text1 = new QLineEdit(Frame2);
+    Text1->setGeometry(twipRect(180, 300, 2790, 645));
+    Text1->setFont(Fonts::tahoma(24, true));
+    Text1->setMaxLength(5);
+    Text1->installEventFilter(this);
+
+    Command3d2 = makeButton(Frame2, QStringLiteral("&Accetta"), Artwork::acceptPicture(),
+                            QStringLiteral("Accetta soluzione (Invio)"), twipRect(210, 990, 1425, 765));
+
+    Option1 = new QRadioButton(QStringLiteral("5 tentativi"), Frame2);
+    Option1->setGeometry(twipRect(1920, 1020, 1065, 195));
+    Option1->setFont(small);
+    Option1->setToolTip(QStringLiteral("Gioco con 5 input"));
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(QStringLiteral("6 tentativi"), Frame2);
+    Option2->setGeometry(twipRect(1920, 1230, 1065, 195));
+    Option2->setFont(small);
+    Option2->setToolTip(QStringLiteral("Gioco con 6 input"));
+
+    List1 = new QListWidget(Frame2);
+    List1->setGeometry(twipRect(1680, 1560, 1305, 840));
+    List1->setFont(small);
+    List1->setToolTip(QStringLiteral("Voce effetti sonori"));
+
+    Label6 = makeLabel(Frame2, QStringLiteral("Voce>"), twipRect(1170, 1770, 495, 165), small);
+
+    Text2 = new QLineEdit(QStringLiteral("Anonimo"), Frame2);
+    Text2->setGeometry(twipRect(210, 2100, 1455, 270));
+    Text2->setFont(Fonts::tahoma(8.25, true));
+    Text2->setToolTip(QStringLiteral("Per cambiare nome del giocatore corrente"));
+    Text2->installEventFilter(this);
+
+    static const int lineTops[5] = {2400, 2715, 3015, 3330, 3660};
+    for (int k = 0; k < 5; ++k) {
+        Label9[k] = makeLabel(Frame2, QString::number(k + 1) + QStringLiteral("* Tentativo"),
+                              twipRect(210, lineTops[k], 1455, 285), small, Qt::AlignCenter);
+        Label9[k]->setStyleSheet(labelStyle(qbColor(11), DarkBlueText, true));
+        Label10[k] = makeLabel(Frame2, QString(), twipRect(1680, lineTops[k], 1305, 285), small, Qt::AlignCenter);
+        Label10[k]->setStyleSheet(labelStyle(qbColor(14), DarkBlueText, true));
+    }
+
+    const QFont caption = Fonts::tahoma(12, true);
+    const QFont display = Fonts::courierNew(14.25, true);
+    Label3 = makeLabel(Frame2, QStringLiteral("Punti :"), twipRect(210, 4080, 1440, 330), caption,
+                       Qt::AlignRight | Qt::AlignTop);
+    Label3->setStyleSheet(labelStyle(qbColor(11), Qt::black, true));
+    Label2 = makeLabel(Frame2, QStringLiteral("0"), twipRect(1680, 4080, 1305, 330), display, Qt::AlignCenter);
+    Label2->setStyleSheet(labelStyle(qbColor(14), Qt::black, true));
+    Label2->setToolTip(QStringLiteral("Punti fatti"));
+    Label4 = makeLabel(Frame2, QStringLiteral("Manche :"), twipRect(210, 4395, 1440, 330), caption,
+                       Qt::AlignRight | Qt::AlignTop);
+    Label4->setStyleSheet(labelStyle(qbColor(11), Qt::black, true));
+    Label5 = makeLabel(Frame2, QStringLiteral("0"), twipRect(1680, 4395, 1305, 330), display, Qt::AlignCenter);
+    Label5->setStyleSheet(labelStyle(qbColor(14), Qt::black, true));
+    Label5->setToolTip(QStringLiteral("Manche (n/5)"));
+
+    Picture1 = new QLabel(Frame2);
+    Picture1->setGeometry(twipRect(1230, 4800, 495, 495));
+    Picture1->setPixmap(Artwork::decorationPicture());
+    Picture1->setAlignment(Qt::AlignCenter);
+    Picture1->installEventFilter(this);
+
+    Combo1 = new QComboBox(Frame2);
+    Combo1->setGeometry(twipRect(210, 4950, 1005, 315));
+    Combo1->setFont(small);
+    Combo1->setEditable(true);
+    Combo1->setEditText(QStringLiteral("Combo1"));
+
+    Command3d3 = makeButton(Frame2, QStringLiteral("&Hiscores"), Artwork::hiscoresPicture(),
+                            QStringLiteral("Mostra tabella records"), twipRect(210, 5340, 1485, 855));
+    Command3d1 = makeButton(Frame2, QStringLiteral("Fi&ne"), Artwork::exitPicture(),
+                            QStringLiteral("Esce dal gioco"), twipRect(1740, 5340, 1245, 855));
+
+    const std::pair<QWidget *, const char *> names[] = {
+        {Label2, "Label2"}, {Label3, "Label3"}, {Label4, "Label4"}, {Label5, "Label5"},
+        {Label6, "Label6"}, {Label7, "Label7"}, {Label8, "Label8"}, {Label11, "Label11"},
+        {Text1, "Text1"}, {Text2, "Text2"}, {Option1, "Option1"}, {Option2, "Option2"},
+        {List1, "List1"}, {Combo1, "Combo1"}, {Picture1, "Picture1"},
+        {Command3d1, "Command3d1"}, {Command3d2, "Command3d2"}, {Command3d3, "Command3d3"},
+    };
+    for (const auto &[widget, name] : names)
+        widget->setObjectName(QString::fromLatin1(name));
+    for (int k = 0; k < 5; ++k) {
+        Label9[k]->setObjectName(QStringLiteral("Label9_%1").arg(k));
+        Label10[k]->setObjectName(QStringLiteral("Label10_%1").arg(k));
+    }
+}
+
+void Form1::buildMenus()
+{
+    auto add = [this](QMenu *menu, const QString &name, const QString &caption, const QKeySequence &key = {}) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcut(key);
+        return action;
+    };
+    auto separator = [](QMenu *menu, const QString &name) {
+        QAction *action = menu->addSeparator();
+        action->setObjectName(name);
+        return action;
+    };
+    File = menuBar()->addMenu(QStringLiteral("&File"));
+    File->setObjectName(QStringLiteral("File"));
+    Nuova = add(File, QStringLiteral("Nuova"), QStringLiteral("&Nuova Partita"), Qt::Key_F2);
+    Records = add(File, QStringLiteral("Records"), QStringLiteral("&Hiscores"), Qt::Key_F3);
+    Meno = separator(File, QStringLiteral("Meno"));
+    Esci = add(File, QStringLiteral("Esci"), QStringLiteral("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+
+    Help = menuBar()->addMenu(QStringLiteral("&?"));
+    Help->setObjectName(QStringLiteral("Help"));
+    Aiuto = add(Help, QStringLiteral("Aiuto"), QStringLiteral("&Aiuto veloce"), Qt::Key_F1);
+    MenuAiuto1 = add(Help, QStringLiteral("MenuAiuto1"), QStringLiteral("A&iuto"));
+    Meno1 = separator(Help, QStringLiteral("Meno1"));
+    MenuMail = add(Help, QStringLiteral("MenuMail"), QStringLiteral("&Scrivi E-Mail all'autore ..."));
+    menuPHP = add(Help, QStringLiteral("menuPHP"), QStringLiteral("&Visita Home Page ..."));
+    VLP = add(Help, QStringLiteral("VLP"), QStringLiteral("&Vosti Letter Pack ..."), Qt::Key_F6);
+    mm = separator(Help, QStringLiteral("mm"));
+    menuVLPONLine = add(Help, QStringLiteral("menuVLPONLine"), QStringLiteral("Acquista VLP On-line ..."));
+    Meno3 = separator(Help, QStringLiteral("Meno3"));
+    About = add(Help, QStringLiteral("About"), QStringLiteral("A&bout"), Qt::Key_F4);
+
+    connect(Nuova, &QAction::triggered, this, [this] { m_game->Nuova_Click(); });
+    connect(Records, &QAction::triggered, this, [this] { m_game->Records_Click(); });
+    connect(Esci, &QAction::triggered, this, [this] { m_game->Esci_Click(); });
+}
+
+void Form1::load()
+{
+    m_game->Form_Load();
+}
+
+// ---------------------------------------------------------------- events
+
+bool Form1::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && m_game && !m_terminated)
+        m_game->Form_Activate();
+    return QMainWindow::event(event);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_terminated || !m_game)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (watched == Text1 && (enter || key == Qt::Key_Escape))
+            return m_game->Text1_KeyPress(enter ? 13 : 27);
+        if (watched == Text2 && enter)
+            return m_game->Text2_KeyPress(13);
+        break;
+    }
+    case QEvent::FocusOut: {
+        // Only a move of the focus inside the program counts as leaving the
+        // box, not a switch to another window or a popup.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (watched == Text2 && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            m_game->Text2_LostFocus();
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        if (watched == Picture1) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            m_game->Picture1_MouseDown(mouseButton(mouse->button()), shiftState(mouse->modifiers()));
+            return true;
+        }
+        break;
+    case QEvent::MouseMove:
+        if (watched == Label12)
+            m_game->Label12_MouseMove();
+        else if (watched == Frame1 || watched == centralWidget())
+            m_game->Form_MouseMove();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_game)
+        m_game->Form_Resize();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // Closing the window ends the program: no save, no voice, no table.
+    m_terminated = true;
+    Timer1->stop();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+// ---------------------------------------------------------------- GameWindow
+
+void Form1::paintCell(int cell)
+{
+    Label1[cell]->setStyleSheet(labelStyle(qbColor(m_cellColour[cell]), Qt::black, true));
+}
+
+void Form1::setCellText(int cell, const QString &text)
+{
+    Label1[cell]->setText(text);
+}
+
+void Form1::setCellColour(int cell, int colour)
+{
+    if (m_cellColour[cell] == colour)
+        return;
+    m_cellColour[cell] = colour;
+    paintCell(cell);
+}
+
+void Form1::setCellVisible(int cell, bool visible)
+{
+    Label1[cell]->setVisible(visible);
+}
+
+void Form1::setTriedWord(int line, const QString &word)
+{
+    Label10[line]->setText(word);
+}
+
+void Form1::setTriedWordVisible(int line, bool visible)
+{
+    Label10[line]->setVisible(visible);
+}
+
+void Form1::setTriedTitleVisible(int line, bool visible)
+{
+    Label9[line]->setVisible(visible);
+}
+
+void Form1::setMancheText(const QString &text)
+{
+    Label5->setText(text);
+}
+
+void Form1::setPointsText(const QString &text)
+{
+    Label2->setText(text);
+}
+
+void Form1::setElapsedText(const QString &text)
+{
+    Label8->setText(text);
+}
+
+QString Form1::guessText() const
+{
+    return Text1->text();
+}
+
+void Form1::setGuessText(const QString &text)
+{
+    Text1->setText(text);
+}
+
+QString Form1::playerNameText() const
+{
+    return Text2->text();
+}
+
+void Form1::setPlayerNameText(const QString &text)
+{
+    Text2->setText(text);
+}
+
+bool Form1::focusGuess()
+{
+    if (!Text1->isEnabled() || !Text1->isVisibleTo(this))
+        return false;
+    Text1->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+int Form1::voiceCount() const
+{
+    return List1->count();
+}
+
+void Form1::fillLists()
+{
+    QSignalBlocker listBlocker(List1);
+    QSignalBlocker comboBlocker(Combo1);
+    List1->addItems({QStringLiteral("Nessuno"), QStringLiteral("Tobio"), QStringLiteral("Serilla")});
+    List1->setCurrentRow(-1);
+    List1->clearSelection();
+    Combo1->addItems({QStringLiteral("Italiano"), QStringLiteral("English"), QStringLiteral("Latino")});
+}
+
+int Form1::voiceIndex() const
+{
+    return List1->currentRow();
+}
+
+void Form1::setVoiceIndex(int index)
+{
+    QSignalBlocker blocker(List1);
+    List1->setCurrentRow(index);
+}
+
+void Form1::setDictionaryIndex(int index)
+{
+    QSignalBlocker blocker(Combo1);
+    Combo1->setCurrentIndex(index);
+}
+
+bool Form1::fiveAttemptsSelected() const
+{
+    return Option1->isChecked();
+}
+
+void Form1::selectAttempts(int attempts)
+{
+    QSignalBlocker blocker1(Option1);
+    QSignalBlocker blocker2(Option2);
+    (attempts == 5 ? Option1 : Option2)->setChecked(true);
+}
+
+void Form1::setProductMenuVisible(bool visible)
+{
+    VLP->setVisible(visible);
+    Meno3->setVisible(visible);
+}
+
+GameWindow::Answer Form1::messageBox(const QString &text, const QString &title, Buttons buttons)
+{
+    if (m_responder)
+        return m_responder(text, title, buttons);
+    return showMessageBox(this, text, title, buttons);
+}
+
+void Form1::showCongratulations()
+{
+}
+
+void Form1::showHighScores()
+{
+}
+
+bool Form1::highScoresOpen() const
+{
+    return false;
+}
+
+void Form1::closeHighScores()
+{
+}
+
+void Form1::setMainEnabled(bool enabled)
+{
+    setEnabled(enabled);
+}
+
+void Form1::setApplicationPointer(Pointer pointer)
+{
+    // One override for the whole program, changed in place rather than stacked.
+    const QCursor cursor = pointer == Pointer::Hand ? Artwork::handCursor() : QCursor(Qt::ArrowCursor);
+    if (QGuiApplication::overrideCursor())
+        QGuiApplication::changeOverrideCursor(cursor);
+    else
+        QGuiApplication::setOverrideCursor(cursor);
+}
+
+void Form1::flushPainting()
+{
+    if (isVisible())
+        repaint();
+}
+
+void Form1::terminate()
+{
+    m_terminated = true;
+    Timer1->stop();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        window->hide();
+    QCoreApplication::exit(0);
+}

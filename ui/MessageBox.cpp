@@ -1,0 +1,49 @@
+#include "MessageBox.h"
+
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// Swallows Escape, so a question can only be answered with its buttons.
+class NoEscape : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape;
+    }
+};
+
+} // namespace
+
+GameWindow::Answer showMessageBox(QWidget *parent, const QString &text, const QString &title,
+                                  GameWindow::Buttons buttons)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == GameWindow::Buttons::Ok) {
+        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
+        return GameWindow::Answer::Ok;
+    }
+    // A yes-or-no question has no other way out: no escape, no close box.
+    QPushButton *yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setWindowFlag(Qt::WindowCloseButtonHint, false);
+    NoEscape noEscape;
+    box.installEventFilter(&noEscape);
+    do {
+        box.exec();
+    } while (box.clickedButton() != yes && box.clickedButton() != no);
+    return box.clickedButton() == yes ? GameWindow::Answer::Yes : GameWindow::Answer::No;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+
+// The classic sixteen colours, by number.
+inline QColor qbColor(int index)
+{
+    static const QColor colours[16] = {
+        QColor(0, 0, 0),       QColor(0, 0, 128),     QColor(0, 128, 0),     QColor(0, 128, 128),
+        QColor(128, 0, 0),     QColor(128, 0, 128),   QColor(128, 128, 0),   QColor(192, 192, 192),
+        QColor(128, 128, 128), QColor(0, 0, 255),     QColor(0, 255, 0),     QColor(0, 255, 255),
+        QColor(255, 0, 0),     QColor(255, 0, 255),   QColor(255, 255, 0),   QColor(255, 255, 255),
+    };
+    return colours[index & 15];
+}
+
+// Twips to pixels at 96 dots per inch.
+constexpr int px(int twips)
+{
+    return (twips + 7) / 15;
+}
