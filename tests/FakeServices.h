@@ -35,5 +35,11 @@ class FakeSound : public SoundPlayer
 {
 public:
     QStringList played;
-    void play(const QString &fileName) override { played.append(fileName); }
+    QStringList *log = nullptr;  // shared with the window, to check the order
+    void play(const QString &fileName) override
+    {
+        played.append(fileName);
+        if (log)
+            log->append(QStringLiteral("sound ") + fileName);
+    }
 };

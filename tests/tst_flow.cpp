@@ -1,4 +1,303 @@
+#include "GameFixture.h"
+
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void empty() {} };
-QTEST_GUILESS_MAIN(T)
+
+// Manches, games and the end of the program, played on a fake window.
+class TestFlow : public QObject
+{
+    Q_OBJECT
+
+    static int drawnCount(const QByteArray &list)
+    {
+        int n = 0;
+        for (qsizetype i = 5; i < list.size(); i += 8)
+            n += list.at(i) == '*';
+        return n;
+    }
+
+private slots:
+    void programStart()
+    {
+        GameFixture f;
+        f.random.queue = {0.0, 0.5};  // first record, third position
+        f.game->Form_Load();
+        QCOMPARE(f.window.manche, QStringLiteral("1/5"));
+        QCOMPARE(f.state().Manche, qint16(1));
+        QCOMPARE(f.state().Dictionary, qint16(1));
+        QCOMPARE(f.state().Solution, QStringLiteral("PIANO"));
+        QCOMPARE(f.state().Revealed, QStringLiteral("  A  "));
+        QCOMPARE(f.window.rowColours(1), QStringLiteral("4 4 15 4 4"));
+        QCOMPARE(f.window.rowText(1), QStringLiteral("  A  "));
+        for (int cell = 5; cell < 30; ++cell) {
+            QCOMPARE(f.window.cellColour[cell], 0);
+            QCOMPARE(f.window.cellText[cell], QStringLiteral(" "));
+        }
+        for (int cell = 25; cell < 30; ++cell)
+            QVERIFY(!f.window.cellVisible[cell]);
+        QVERIFY(f.window.triedTitleVisible[4]);  // the fifth line stays until a switch
+        QVERIFY(!f.window.productMenuVisible);
+        QCOMPARE(f.window.voices, 3);
+        QCOMPARE(f.window.dictionary, 0);
+        // The start voice is asked for once, silently: no voice is chosen yet.
+        QVERIFY(f.sound.played.isEmpty());
+        QCOMPARE(f.window.log.count("pause"), 1);
+        QCOMPARE(f.state().PlayerName, QStringLiteral("ANONIMO"));
+        QCOMPARE(drawnCount(f.file("tesmodat.1")), 1);
+    }
+
+    void revealedPositionIsUniform()
+    {
+        for (int p = 1; p <= 5; ++p) {
+            GameFixture f;
+            f.random.queue = {0.0, (p - 1) / 5.0 + 0.01};
+            f.game->Form_Load();
+            QString expected = "     ";
+            expected[p - 1] = QChar(u"PIANO"[p - 1]);
+            QCOMPARE(f.state().Revealed, expected);
+        }
+    }
+
+    void foundWordKeepsTheManche()
+    {
+        GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS"});
+        f.game->Form_Load();
+        f.loseManche();
+        f.loseManche();
+        QCOMPARE(f.window.manche, QStringLiteral("3/5"));
+        f.play(f.state().Solution.toLower());
+        QCOMPARE(f.window.manche, QStringLiteral("3/5"));
+        QCOMPARE(f.window.congratulations, 0);
+        QCOMPARE(f.state().Attempt, qint16(1));
+    }
+
+    void congratulationsInTheFirstTwoManches()
+    {
+        GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA"});
+        f.game->Form_Load();
+        f.window.voice = 1;
+        f.play(f.state().Solution);
+        QCOMPARE(f.window.congratulations, 1);
+        f.loseManche();
+        f.play(f.state().Solution);
+        QCOMPARE(f.window.congratulations, 2);
+        // The congratulations come after the word and its voice, before the next word.
+        const int at = f.window.log.lastIndexOf("congratulations");
+        QVERIFY(f.window.log.lastIndexOf("sound Tesmo.wav") < at);
+        QVERIFY(at < f.window.log.lastIndexOf("paint 0 4") || at < f.window.log.lastIndexOf("paint 0 15"));
+    }
+
+    void winInMancheOneReloadsSettingsButNotTheGame()
+    {
+        GameFixture f({"PIANO", "CASSA"});
+        f.game->Form_Load();
+        TestFiles::write(f.dir, "Tesmo.ini", "Nome=ZED\r\nSuono=0\r\nTentativi=5\r\n");
+        const int pauses = f.window.log.count("pause");
+        f.play(f.state().Solution);
+        QCOMPARE(f.window.playerName, QStringLiteral("ZED"));
+        QVERIFY(f.state().Points > 0);
+        // Five "Si" and one "Tesmo": no start voice.
+        QCOMPARE(f.window.log.count("pause") - pauses, 6);
+    }
+
+    void lostMancheMessages()
+    {
+        GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS", "TERRA"});
+        f.game->Form_Load();
+        for (int n = 2; n <= 5; ++n) {
+            f.loseManche();
+            QCOMPARE(f.window.boxes.last().text, QStringLiteral("La risposta è errata, clicca OK per la manche N.%1").arg(n));
+            QCOMPARE(f.window.boxes.last().title, QStringLiteral("Tesmo - Fine Partita"));
+        }
+        QCOMPARE(f.window.boxes.size(), 4);
+    }
+
+    void fiveAttemptRows()
+    {
+        GameFixture f({"PIANO", "CASSA"});
+        f.random.queue = {0.0, 0.0};
+        f.game->Form_Load();
+        f.play("OPERA");
+        f.play("ABCDE");
+        f.play("XYZZY");
+        QCOMPARE(f.window.tried[0], QStringLiteral("OPERA"));
+        QCOMPARE(f.window.tried[2], QStringLiteral("XYZZY"));
+        QCOMPARE(f.state().Attempt, qint16(4));
+        f.play("QQQQQ");
+        // The solution went to row 5, then the next manche began.
+        QCOMPARE(f.window.boxes.size(), 1);
+        QCOMPARE(f.state().Manche, qint16(2));
+        QCOMPARE(f.window.rowText(5), QStringLiteral(" ").repeated(5));
+        QCOMPARE(f.window.tried[3], QString());
+    }
+
+    void lastRowShowsSolutionBeforeTheMessage()
+    {
+        GameFixture f({"PIANO", "CASSA"});
+        f.random.queue = {0.0, 0.0};
+        f.game->Form_Load();
+        for (int i = 0; i < 3; ++i)
+            f.play("XXXXX");
+        f.window.log.clear();
+        f.play("QQQQQ");
+        QCOMPARE(f.window.log.mid(0, 6), (QStringList{"paint 20 15", "paint 21 15", "paint 22 15", "paint 23 15",
+                                                      "paint 24 15", "box Tesmo - Fine Partita"}));
+    }
+
+    void sixAttemptRows()
+    {
+        GameFixture f({"PIANO", "CASSA"});
+        TestFiles::write(f.dir, "Tesmo.ini", "Nome=A\r\nSuono=0\r\nTentativi=6\r\n");
+        f.game->Form_Load();
+        QCOMPARE(f.state().MaxAttempts, qint16(6));
+        for (int i = 0; i < 4; ++i)
+            f.play("XXXXX");
+        QCOMPARE(f.state().Manche, qint16(1));
+        f.play("XXXXX");
+        QCOMPARE(f.state().Manche, qint16(2));
+        QVERIFY(f.window.boxes.isEmpty() == false);
+    }
+
+    void acceptKeys()
+    {
+        GameFixture f({"PIANO", "CASSA"});
+        f.game->Form_Load();
+        f.window.guess = "abcde";
+        QVERIFY(!f.game->Text1_KeyPress('a'));
+        QCOMPARE(f.state().Attempt, qint16(1));
+        QVERIFY(f.game->Text1_KeyPress(27));
+        QCOMPARE(f.state().Typed, QStringLiteral("ABCDE"));
+        QCOMPARE(f.window.tried[0], QStringLiteral("ABCDE"));
+        QCOMPARE(f.window.guess, QString());
+        f.window.guess = "12 !?";
+        f.game->Command3d2_Click();
+        QCOMPARE(f.state().Attempt, qint16(3));
+    }
+
+    void endOfGameYes()
+    {
+        GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS", "TERRA", "MONTE"});
+        f.game->Form_Load();
+        f.window.voice = 1;
+        f.window.answers = {GameWindow::Answer::Yes};
+        for (int m = 1; m <= 5; ++m)
+            f.loseManche();
+        QCOMPARE(f.window.boxes.size(), 5);
+        QCOMPARE(f.window.boxes.last().text,
+                 QStringLiteral("Mi spiace, la risposta è errata! Il gioco finisce qua, vuoi fare un'altra partitina?"));
+        QCOMPARE(f.window.boxes.last().buttons, GameWindow::Buttons::YesNo);
+        QVERIFY(f.game->resultPending());
+        QCOMPARE(f.window.highScoresShown, 1);
+        // The new game is under way, the table closed again, the window enabled.
+        QCOMPARE(f.window.manche, QStringLiteral("1/5"));
+        QCOMPARE(f.state().Points, 0);
+        QVERIFY(!f.window.highScores);
+        QVERIFY(f.window.enabled);
+        QVERIFY(f.sound.played.contains("TESMO.wav"));
+        QCOMPARE(drawnCount(f.file("tesmodat.1")), 6);
+        QVERIFY(!f.game->ended());
+    }
+
+    void endOfGameNo()
+    {
+        GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS"});
+        f.game->Form_Load();
+        f.window.voice = 2;
+        f.window.playerName = "Gino";
+        f.window.answers = {GameWindow::Answer::No};
+        for (int m = 1; m <= 5; ++m)
+            f.loseManche();
+        QVERIFY(f.window.terminated);
+        QVERIFY(f.game->ended());
+        QCOMPARE(f.window.manche, QStringLiteral("6/5"));
+        // The table is up while "Ciao" plays, then the program ends.
+        const QStringList &log = f.window.log;
+        QVERIFY(log.indexOf("highscores") < log.indexOf("sound Ciao-1.wav"));
+        QCOMPARE(log.mid(log.indexOf("sound Ciao-1.wav")), (QStringList{"sound Ciao-1.wav", "pause", "terminate"}));
+        QCOMPARE(f.file("Tesmo.ini"), QByteArray("Nome=GINO\r\nSuono=2\r\nTentativi=5\r\n"));
+        // Nothing runs after the end.
+        f.game->Timer1_Timer();
+        f.play("PIANO");
+        QCOMPARE(f.window.log.last(), QStringLiteral("terminate"));
+    }
+
+    void gameWithoutLossesNeverEnds()
+    {
+        GameFixture f({"PIANO", "CASSA", "OPERA"});
+        f.game->Form_Load();
+        for (int i = 0; i < 10; ++i)
+            f.play(f.state().Solution);
+        QCOMPARE(f.window.manche, QStringLiteral("1/5"));
+        QVERIFY(f.window.boxes.count() >= 1);  // the list ran out on the way
+    }
+
+    void newGameMidManche()
+    {
+        GameFixture f;
+        f.game->Form_Load();
+        f.play(f.state().Solution);
+        f.play("XXXXX");
+        QVERIFY(f.state().Points > 0);
+        f.game->Nuova_Click();
+        QCOMPARE(f.state().Points, 0);
+        QCOMPARE(f.window.manche, QStringLiteral("1/5"));
+        QCOMPARE(drawnCount(f.file("tesmodat.1")), 3);
+    }
+
+    void finePath()
+    {
+        GameFixture f;
+        f.game->Form_Load();
+        f.game->Esci_Click();
+        QVERIFY(f.window.terminated);
+        QCOMPARE(f.file("Tesmo.ini"), QByteArray("Nome=ANONIMO\r\nSuono=-1\r\nTentativi=5\r\n"));
+        QCOMPARE(f.window.playerName, QStringLiteral("ANONIMO"));
+    }
+
+    void activateClosesTheTable()
+    {
+        GameFixture f;
+        f.game->Form_Load();
+        f.game->Command3d3_Click();
+        QVERIFY(f.window.highScores);
+        f.game->Form_Activate();
+        QVERIFY(!f.window.highScores);
+    }
+
+    void solutionPeek_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("shift");
+        QTest::addColumn<bool>("peeks");
+        QTest::newRow("right, ctrl+alt") << int(TesmoGame::RightButton) << int(TesmoGame::CtrlMask | TesmoGame::AltMask) << true;
+        QTest::newRow("right, ctrl+alt+shift") << int(TesmoGame::RightButton) << int(TesmoGame::CtrlMask | TesmoGame::AltMask | TesmoGame::ShiftMask) << false;
+        QTest::newRow("left, ctrl+alt") << int(TesmoGame::LeftButton) << int(TesmoGame::CtrlMask | TesmoGame::AltMask) << false;
+        QTest::newRow("right alone") << int(TesmoGame::RightButton) << 0 << false;
+    }
+    void solutionPeek()
+    {
+        QFETCH(int, button);
+        QFETCH(int, shift);
+        QFETCH(bool, peeks);
+        GameFixture f;
+        f.game->Form_Load();
+        f.window.voice = 1;
+        f.state().PlayerName.clear();
+        f.window.playerName = "Lia";
+        f.game->Picture1_MouseDown(button, shift);
+        QCOMPARE(f.sound.played.contains("si.wav"), peeks);
+        QCOMPARE(f.window.playerName, QStringLiteral("Lia"));
+        QCOMPARE(f.state().PlayerName, QStringLiteral("Lia"));
+    }
+
+    void linkPointer()
+    {
+        GameFixture f;
+        f.game->Label12_MouseMove();
+        QCOMPARE(f.window.pointer, GameWindow::Pointer::Hand);
+        f.game->Form_MouseMove();
+        QCOMPARE(f.window.pointer, GameWindow::Pointer::Arrow);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFlow)
 #include "tst_flow.moc"

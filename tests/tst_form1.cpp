@@ -1,4 +1,365 @@
+#include "FakeServices.h"
+#include "TestFiles.h"
+#include "ui/Fonts.h"
+#include "ui/Form1.h"
+
+#include <QComboBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void empty() {} };
-QTEST_MAIN(T)
+
+// The real main window, offscreen: its looks, its keys, and whole games.
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+    struct Window
+    {
+        QTemporaryDir folder;
+        FakeClock clock;
+        FakeRandom random;
+        FakeSound sound;
+        std::unique_ptr<Form1> form;
+        QList<QString> boxes;
+        QList<GameWindow::Answer> answers;
+
+        Window()
+        {
+            const QDir dir(folder.path());
+            TestFiles::write(dir, "tesmodat.1",
+                             TestFiles::wordList({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS", "MONTE", "TERRA"}));
+            form = std::make_unique<Form1>(Form1::Services{&clock, &random, &sound, dir});
+            form->setMessageResponder([this](const QString &text, const QString &, GameWindow::Buttons buttons) {
+                boxes << text;
+                if (buttons == GameWindow::Buttons::Ok)
+                    return GameWindow::Answer::Ok;
+                return answers.isEmpty() ? GameWindow::Answer::Yes : answers.takeFirst();
+            });
+            form->load();
+            form->show();
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        }
+
+        Form1 &operator*() { return *form; }
+        Form1 *operator->() { return form.get(); }
+
+        void type(const QString &word)
+        {
+            QTest::keyClicks(form->Text1, word);
+            QTest::keyClick(form->Text1, Qt::Key_Return);
+        }
+    };
+
+    static QWidget *child(Form1 &form, const QString &name)
+    {
+        if (name == "Form1Surface")
+            return form.centralWidget();
+        return form.findChild<QWidget *>(name);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Fonts::install();
+    }
+
+    void geometry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("rect");
+        QTest::newRow("client area") << "Form1Surface" << QRect(0, -1, 586, 446);
+        QTest::newRow("Frame1") << "Frame1" << QRect(26, 6, 311, 421);
+        QTest::newRow("Frame2") << "Frame2" << QRect(340, 6, 225, 421);
+        QTest::newRow("Label12") << "Label12" << QRect(272, 428, -1, -1);
+        QTest::newRow("cell 0") << "Label1_0" << QRect(24, 18, 51, 61);
+        QTest::newRow("cell 7") << "Label1_7" << QRect(132, 85, 51, 61);
+        QTest::newRow("cell 29") << "Label1_29" << QRect(240, 352, 51, 61);
+        QTest::newRow("Text1") << "Text1" << QRect(12, 20, 186, 43);
+        QTest::newRow("Command3d2") << "Command3d2" << QRect(14, 66, 95, 51);
+        QTest::newRow("Option1") << "Option1" << QRect(128, 68, 71, 13);
+        QTest::newRow("Option2") << "Option2" << QRect(128, 82, 71, 13);
+        QTest::newRow("List1") << "List1" << QRect(112, 104, 87, 56);
+        QTest::newRow("Label6") << "Label6" << QRect(78, 118, 33, 11);
+        QTest::newRow("Label7") << "Label7" << QRect(14, 126, 55, 16);
+        QTest::newRow("Text2") << "Text2" << QRect(14, 140, 97, 18);
+        QTest::newRow("Label9(0)") << "Label9_0" << QRect(14, 160, 97, 19);
+        QTest::newRow("Label9(4)") << "Label9_4" << QRect(14, 244, 97, 19);
+        QTest::newRow("Label10(2)") << "Label10_2" << QRect(112, 201, 87, 19);
+        QTest::newRow("Label3") << "Label3" << QRect(14, 272, 96, 22);
+        QTest::newRow("Label2") << "Label2" << QRect(112, 272, 87, 22);
+        QTest::newRow("Label4") << "Label4" << QRect(14, 293, 96, 22);
+        QTest::newRow("Label5") << "Label5" << QRect(112, 293, 87, 22);
+        QTest::newRow("Label11") << "Label11" << QRect(16, 316, 55, 16);
+        QTest::newRow("Picture1") << "Picture1" << QRect(82, 320, 33, 33);
+        QTest::newRow("Label8") << "Label8" << QRect(114, 326, 85, 25);
+        QTest::newRow("Combo1") << "Combo1" << QRect(14, 330, 67, 21);
+        QTest::newRow("Command3d3") << "Command3d3" << QRect(14, 356, 99, 57);
+        QTest::newRow("Command3d1") << "Command3d1" << QRect(116, 356, 83, 57);
+    }
+    void geometry()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, rect);
+        Window w;
+        QWidget *widget = child(*w, name);
+        QVERIFY(widget);
+        if (rect.width() < 0)
+            QCOMPARE(widget->pos(), rect.topLeft());
+        else if (rect.top() < 0)  // below the menu bar
+            QCOMPARE(widget->size(), rect.size());
+        else
+            QCOMPARE(widget->geometry(), rect);
+        // Resizing notifications leave the text boxes at their design heights.
+        QCOMPARE(w->Text1->height(), 43);
+        QCOMPARE(w->Text2->height(), 18);
+    }
+
+    void texts()
+    {
+        Window w;
+        QCOMPARE(w->windowTitle(), QStringLiteral("TESMO 2009"));
+        QCOMPARE(w->Frame2->title(), QStringLiteral("Scrivi qua sotto la soluzione"));
+        QCOMPARE(w->Command3d2->text(), QStringLiteral("&Accetta"));
+        QCOMPARE(w->Command3d2->toolTip(), QStringLiteral("Accetta soluzione (Invio)"));
+        QCOMPARE(w->Command3d3->text(), QStringLiteral("&Hiscores"));
+        QCOMPARE(w->Command3d3->toolTip(), QStringLiteral("Mostra tabella records"));
+        QCOMPARE(w->Command3d1->text(), QStringLiteral("Fi&ne"));
+        QCOMPARE(w->Command3d1->toolTip(), QStringLiteral("Esce dal gioco"));
+        QCOMPARE(w->Option1->toolTip(), QStringLiteral("Gioco con 5 input"));
+        QCOMPARE(w->Option2->text(), QStringLiteral("6 tentativi"));
+        QCOMPARE(w->List1->toolTip(), QStringLiteral("Voce effetti sonori"));
+        QCOMPARE(w->Text2->toolTip(), QStringLiteral("Per cambiare nome del giocatore corrente"));
+        QCOMPARE(w->Label2->toolTip(), QStringLiteral("Punti fatti"));
+        QCOMPARE(w->Label5->toolTip(), QStringLiteral("Manche (n/5)"));
+        QCOMPARE(w->Label8->toolTip(), QStringLiteral("Secondi trascorsi"));
+        QCOMPARE(w->Label12->toolTip(), QStringLiteral("Visita il sito dell'autore"));
+        QCOMPARE(w->Label9[3]->text(), QStringLiteral("4* Tentativo"));
+        QCOMPARE(w->Label3->text(), QStringLiteral("Punti :"));
+        QCOMPARE(w->Label4->text(), QStringLiteral("Manche :"));
+        QCOMPARE(w->Label6->text(), QStringLiteral("Voce>"));
+        QCOMPARE(w->Label7->text(), QStringLiteral("Giocatore:"));
+        QCOMPARE(w->Label11->text(), QStringLiteral("Dizionario:"));
+        QCOMPARE(w->Text2->text(), QStringLiteral("Anonimo"));
+        QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
+        QCOMPARE(w->Label2->text(), QStringLiteral("0"));
+        QCOMPARE(w->Label8->text(), QStringLiteral("aaaaaaaaaaa"));
+        QCOMPARE(w->Text1->maxLength(), 5);
+        QCOMPARE(w->List1->count(), 3);
+        QCOMPARE(w->List1->item(2)->text(), QStringLiteral("Serilla"));
+        QCOMPARE(w->List1->currentRow(), -1);
+        QCOMPARE(w->Combo1->count(), 3);
+        QCOMPARE(w->Combo1->currentText(), QStringLiteral("Italiano"));
+        QVERIFY(w->Option1->isChecked());
+        QVERIFY(w->Picture2->isHidden());
+        // The timer refreshes the seconds.
+        QCOMPARE(w->Timer1->interval(), 500);
+        QVERIFY(w->Timer1->isActive());
+        QTRY_COMPARE_WITH_TIMEOUT(w->Label8->text(), QStringLiteral("0 Sec"), 2000);
+    }
+
+    void fonts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("cell") << "Label1_3" << "Tahoma" << 36.0 << true;
+        QTest::newRow("Text1") << "Text1" << "Tahoma" << 24.0 << true;
+        QTest::newRow("Text2") << "Text2" << "Tahoma" << 8.25 << true;
+        QTest::newRow("Label3") << "Label3" << "Tahoma" << 12.0 << true;
+        QTest::newRow("Label9") << "Label9_0" << "Tahoma" << 8.25 << false;
+        QTest::newRow("Label2") << "Label2" << "Liberation Mono" << 14.25 << true;
+        QTest::newRow("Label8") << "Label8" << "Liberation Mono" << 12.0 << true;
+        QTest::newRow("Command3d1") << "Command3d1" << "Tahoma" << 8.25 << false;
+    }
+    void fonts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, family);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        Window w;
+        QWidget *widget = child(*w, name);
+        QVERIFY(widget);
+        const QFontInfo info(widget->font());
+        QCOMPARE(info.family(), family);
+        QCOMPARE(widget->font().pointSizeF(), points);
+        QCOMPARE(info.bold(), bold);
+    }
+
+    void colours()
+    {
+        Window w;
+        auto pixel = [](QWidget *widget) {
+            return widget->grab().toImage().pixelColor(widget->width() / 2, 3);
+        };
+        QCOMPARE(pixel(w->Label9[0]), QColor(0, 255, 255));
+        QCOMPARE(pixel(w->Label10[0]), QColor(255, 255, 0));
+        QCOMPARE(pixel(w->Label3), QColor(0, 255, 255));
+        QCOMPARE(pixel(w->Label2), QColor(255, 255, 0));
+        QCOMPARE(w->Label9[0]->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+        QCOMPARE(w->Label12->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+        QVERIFY(w->Label12->font().underline());
+        // The opening row: one white cell with its letter, four dark red.
+        int white = 0;
+        for (int i = 0; i < 5; ++i) {
+            const QColor colour = pixel(w->Label1[i]);
+            if (colour == QColor(255, 255, 255)) {
+                ++white;
+                QCOMPARE(w->Label1[i]->text(), QString(w->game().state().Solution[i]));
+            } else {
+                QCOMPARE(colour, QColor(128, 0, 0));
+            }
+        }
+        QCOMPARE(white, 1);
+        QCOMPARE(pixel(w->Label1[5]), QColor(0, 0, 0));
+        QVERIFY(w->Label1[24]->isVisible());
+        QVERIFY(!w->Label1[25]->isVisible());
+        QVERIFY(w->Label9[4]->isVisible());
+    }
+
+    void tabOrder()
+    {
+        Window w;
+        w->Text1->setFocus();
+        QStringList order{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order, (QStringList{"Text1", "Option1", "List1", "Command3d3", "Command3d1", "Text2",
+                                     "Command3d2", "Combo1", "Text1"}));
+    }
+
+    void typingGuesses()
+    {
+        Window w;
+        QTest::keyClicks(w->Text1, "abcdef");
+        QCOMPARE(w->Text1->text(), QStringLiteral("abcde"));  // a sixth character is refused
+        QTest::keyClick(w->Text1, Qt::Key_Backspace);
+        QTest::keyClick(w->Text1, Qt::Key_Return);
+        QCOMPARE(w->game().state().Attempt, qint16(1));        // four characters: ignored
+        QCOMPARE(w->Text1->text(), QStringLiteral("abcd"));
+        QTest::keyClick(w->Text1, Qt::Key_E);
+        QTest::keyClick(w->Text1, Qt::Key_Escape);
+        QCOMPARE(w->Label10[0]->text(), QStringLiteral("ABCDE"));
+        QCOMPARE(w->Text1->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), w->Text1);
+        QTest::keyClicks(w->Text1, "xxxxx");
+        QTest::mouseClick(w->Command3d2, Qt::LeftButton);
+        QCOMPARE(w->Label10[1]->text(), QStringLiteral("XXXXX"));
+        QTest::keyClicks(w->Text1, "yyyyy");
+        QTest::keyClick(w.form.get(), Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(w->Label10[2]->text(), QStringLiteral("YYYYY"));  // the access key clicks after a flash
+    }
+
+    void nameBoxSavesOnLeaving()
+    {
+        Window w;
+        w->Text2->setFocus();
+        w->Text2->selectAll();
+        QTest::keyClicks(w->Text2, "Lia");
+        QVERIFY(!QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
+        QTest::keyClick(w->Text2, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w->Text1);
+        QCOMPARE(w->Text2->text(), QStringLiteral("LIA"));
+        QCOMPARE(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini"),
+                 QByteArray("Nome=LIA\r\nSuono=-1\r\nTentativi=5\r\n"));
+    }
+
+    void voiceAndModeControls()
+    {
+        Window w;
+        w->List1->setCurrentRow(2);  // as a click on "Serilla"
+        QCOMPARE(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini"),
+                 QByteArray("Nome=ANONIMO\r\nSuono=2\r\nTentativi=5\r\n"));
+        QTest::mouseClick(w->Option2, Qt::LeftButton);
+        QCOMPARE(w.boxes.last(), QStringLiteral("Si inizia una nuova partita cambiando il numero di tentativi!"));
+        QVERIFY(w->Label1[29]->isVisible());
+        QVERIFY(w->Label9[4]->isVisible());
+        QCOMPARE(w->game().state().MaxAttempts, qint16(6));
+        QTest::mouseClick(w->Option1, Qt::LeftButton);
+        QVERIFY(!w->Label1[29]->isVisible());
+        QVERIFY(!w->Label9[4]->isVisible());
+        QVERIFY(!w->Label10[4]->isVisible());
+        QCOMPARE(w.boxes.size(), 2);
+    }
+
+    void menus()
+    {
+        Window w;
+        QCOMPARE(w->menuBar()->actions().size(), 2);
+        QCOMPARE(w->File->title(), QStringLiteral("&File"));
+        QCOMPARE(w->Help->title(), QStringLiteral("&?"));
+        QCOMPARE(w->Nuova->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(w->Esci->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
+        QVERIFY(!w->VLP->isVisible());
+        QVERIFY(!w->Meno3->isVisible());
+        // F2 starts a new game.
+        w.type("XXXXX");
+        QTest::keyClick(w.form.get(), Qt::Key_F2);
+        QCOMPARE(w->Label10[0]->text(), QString());
+        QCOMPARE(w->game().state().Attempt, qint16(1));
+    }
+
+    void linkPointer()
+    {
+        Window w;
+        QMouseEvent overLink(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w->Label12, &overLink);
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor);
+        QCOMPARE(QGuiApplication::overrideCursor()->hotSpot(), QPoint(14, 7));
+        QApplication::sendEvent(w->Label12, &overLink);
+        QMouseEvent overFrame(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w->Frame1, &overFrame);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+        QGuiApplication::restoreOverrideCursor();
+        QVERIFY(!QGuiApplication::overrideCursor());  // never more than one entry
+    }
+
+    void wholeGameToTheEnd()
+    {
+        Window w;
+        w.answers = {GameWindow::Answer::No};
+        for (int manche = 1; manche <= 5; ++manche) {
+            QCOMPARE(w->Label5->text(), QStringLiteral("%1/5").arg(manche));
+            for (int guess = 0; guess < 4; ++guess)
+                w.type("qqqqq");
+        }
+        QCOMPARE(w.boxes.size(), 5);
+        QCOMPARE(w.boxes.last(),
+                 QStringLiteral("Mi spiace, la risposta è errata! Il gioco finisce qua, vuoi fare un'altra partitina?"));
+        QVERIFY(w->terminated());
+    }
+
+    void wholeGameWithAWinAndPlayAgain()
+    {
+        Window w;
+        w.random.fallback = 0.0;  // PIANO first, revealed in position 1
+        w.type("piano");
+        QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
+        QCOMPARE(w->Label2->text(), QStringLiteral("750"));  // 4 letters x 30 + P on row 2 = 150, + 600
+        w.answers = {GameWindow::Answer::Yes};
+        for (int manche = 1; manche <= 5; ++manche) {
+            for (int guess = 0; guess < 4; ++guess)
+                w.type("qqqqq");
+        }
+        QVERIFY(!w->terminated());
+        QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
+        QTRY_COMPARE(w->Label2->text(), QStringLiteral("0"));  // at the next tick
+        QVERIFY(w->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestForm1)
 #include "tst_form1.moc"

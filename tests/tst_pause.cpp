@@ -1,4 +1,82 @@
+#include "GameFixture.h"
+#include "app/SystemServices.h"
+
+#include <QElapsedTimer>
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void empty() {} };
-QTEST_GUILESS_MAIN(T)
+
+// The pause after every voice: its length, the file it plays, and one real pause.
+class TestPause : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pauseTable_data()
+    {
+        QTest::addColumn<QString>("sound");
+        QTest::addColumn<int>("voice");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<double>("seconds");
+        QTest::newRow("TESMO, 1") << "TESMO" << 1 << "TESMO.wav" << 0.75;
+        QTest::newRow("TESMO, 2") << "TESMO" << 2 << "TESMO-1.wav" << 0.917;
+        QTest::newRow("Si, 1") << "Si" << 1 << "Si.wav" << 0.5;
+        QTest::newRow("si, 2") << "si" << 2 << "si-1.wav" << 0.667;
+        QTest::newRow("c'e, 2") << "c'e" << 2 << "c'e-1.wav" << 0.75;
+        QTest::newRow("No, 1") << "No" << 1 << "No.wav" << 0.5;
+        QTest::newRow("Ciao, 2") << "Ciao" << 2 << "Ciao-1.wav" << 0.833;
+        QTest::newRow("Nessuno") << "c'e" << 0 << "" << 0.583;
+        QTest::newRow("no selection") << "Tesmo" << -1 << "" << 0.75;
+    }
+    void pauseTable()
+    {
+        QFETCH(QString, sound);
+        QFETCH(int, voice);
+        QFETCH(QString, file);
+        QFETCH(double, seconds);
+        GameFixture f;
+        f.window.voice = voice;
+        f.game->SUONA(sound);
+        QCOMPARE(f.sound.played, file.isEmpty() ? QStringList() : QStringList{file});
+        // The pause ends at the first sleep past its length; the fake sleeps at most 20 ms.
+        QVERIFY2(f.clock.slept > seconds - 0.001 && f.clock.slept < seconds + 0.025,
+                 qPrintable(QString::number(f.clock.slept)));
+        QCOMPARE(f.window.log.count("pause"), 1);
+    }
+
+    void rowOfAnnouncementsWithNoVoice()
+    {
+        GameFixture f;
+        f.window.voice = 0;
+        GameState &g = f.state();
+        g.Solution = "PIANO";
+        g.Guess = g.Typed = "OPERA";
+        g.Attempt = 2;
+        f.game->VALUTARIGA();
+        QVERIFY(f.sound.played.isEmpty());
+        QVERIFY(f.clock.slept >= 2.5 && f.clock.slept <= 2.95);
+    }
+
+    void pauseAcrossMidnightEnds()
+    {
+        GameFixture f;
+        f.clock.now = 86399.8;
+        f.game->SUONA("Ciao");
+        QVERIFY(f.clock.now < 1.0);
+        QVERIFY(f.clock.slept < 0.7);
+    }
+
+    // The one test on the real clock: the pause really sleeps for its length.
+    void realPause()
+    {
+        GameFixture f;
+        SystemClock clock;
+        TesmoGame game({&f.window, &clock, &f.random, &f.sound, f.dir});
+        QElapsedTimer timer;
+        timer.start();
+        game.SUONA("No");
+        const qint64 ms = timer.elapsed();
+        QVERIFY2(ms >= 490 && ms < 5000, qPrintable(QString::number(ms)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPause)
 #include "tst_pause.moc"

@@ -1,4 +1,132 @@
+#include "GameFixture.h"
+
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void empty() {} };
-QTEST_GUILESS_MAIN(T)
+
+// Rating and painting one row: colours, letters, announcements and points.
+class TestRating : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rows_data()
+    {
+        QTest::addColumn<QString>("solution");
+        QTest::addColumn<QString>("revealed");
+        QTest::addColumn<QString>("guess");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("maxAttempts");
+        QTest::addColumn<QString>("colours");
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<QStringList>("sounds");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QString>("revealedAfter");
+
+        const QStringList none;
+        QTest::newRow("PIANO / OPERA") << "PIANO" << "  A  " << "OPERA" << 2 << 5 << "2 4 2 4 2" << "     "
+                                       << QStringList{"c'e.wav", "No.wav", "c'e.wav", "No.wav", "c'e.wav"} << 0
+                                       << "     ";
+        QTest::newRow("PIANO / PIZZA") << "PIANO" << "  A  " << "PIZZA" << 2 << 5 << "15 15 2 4 4" << "PI   "
+                                       << QStringList{"Si.wav", "Si.wav", "c'e.wav", "No.wav", "No.wav"} << 60
+                                       << "PI   ";
+        QTest::newRow("CASSA / SXXXX") << "CASSA" << "C    " << "SXXXX" << 3 << 5 << "4 4 2 2 4" << "     "
+                                       << QStringList{"No.wav", "No.wav", "c'e.wav", "c'e.wav", "No.wav"} << 0
+                                       << "     ";
+        QTest::newRow("CASSA / CXSSA") << "CASSA" << "C    " << "CXSSA" << 2 << 5 << "15 4 15 15 15" << "C SSA"
+                                       << QStringList{"Si.wav", "No.wav", "Si.wav", "Si.wav", "Si.wav"} << 120
+                                       << "C SSA";
+        QTest::newRow("row 1") << "PIANO" << "  A  " << "     " << 1 << 5 << "4 4 15 4 4" << "  A  " << none << 0
+                               << "  A  ";
+        QTest::newRow("row 4 scores 15") << "PIANO" << "     " << "PXXXX" << 4 << 6 << "15 4 4 4 4" << "P    "
+                                         << QStringList{"Si.wav", "No.wav", "No.wav", "No.wav", "No.wav"} << 15
+                                         << "P    ";
+        QTest::newRow("row 5 of six: 12, no Si") << "PIANO" << "     " << "PXXXX" << 5 << 6 << "15 4 4 4 4"
+                                                 << "P    "
+                                                 << QStringList{"No.wav", "No.wav", "No.wav", "No.wav"} << 12
+                                                 << "P    ";
+        QTest::newRow("last row, lost") << "PIANO" << "     " << "PIANO" << 5 << 5 << "15 15 15 15 15" << "PIANO"
+                                        << none << 0 << "PIANO";
+        QTest::newRow("missed revealed letter is forgotten") << "PIANO" << "  A  " << "XXXXX" << 2 << 5
+                                                              << "4 4 4 4 4" << "     "
+                                                              << QStringList{"No.wav", "No.wav", "No.wav",
+                                                                             "No.wav", "No.wav"}
+                                                              << 0 << "     ";
+    }
+    void rows()
+    {
+        QFETCH(QString, solution);
+        QFETCH(QString, revealed);
+        QFETCH(QString, guess);
+        QFETCH(int, row);
+        QFETCH(int, maxAttempts);
+        QFETCH(QString, colours);
+        QFETCH(QString, letters);
+        QFETCH(QStringList, sounds);
+        QFETCH(int, points);
+        QFETCH(QString, revealedAfter);
+
+        GameFixture f;
+        f.window.voice = 1;
+        GameState &g = f.state();
+        g.Solution = solution;
+        g.Revealed = revealed;
+        g.Guess = guess;
+        g.Typed = row == maxAttempts ? QStringLiteral("WRONG") : guess;
+        g.Attempt = static_cast<qint16>(row);
+        g.MaxAttempts = static_cast<qint16>(maxAttempts);
+        for (int i = 0; i < 30; ++i)
+            f.window.cellText[i] = QStringLiteral(" ");
+        f.game->VALUTARIGA();
+
+        QCOMPARE(f.window.rowColours(row), colours);
+        QCOMPARE(f.window.rowText(row), letters);
+        QCOMPARE(f.sound.played, sounds);
+        QCOMPARE(g.Points, points);
+        QCOMPARE(g.Revealed, revealedAfter);
+        if (row > 1)
+            QCOMPARE(f.window.tried[row - 2], g.Typed);
+        else
+            QVERIFY(f.window.tried[0].isEmpty());
+    }
+
+    // Each position: paint, then announce and pause, then score.
+    void orderWithinAPosition()
+    {
+        GameFixture f;
+        f.window.voice = 1;
+        GameState &g = f.state();
+        g.Solution = "PIANO";
+        g.Revealed = "     ";
+        g.Guess = g.Typed = "PXZZA";
+        g.Attempt = 2;
+        f.game->VALUTARIGA();
+        const QStringList expected = {
+            "paint 5 15", "sound Si.wav", "pause",
+            "paint 6 4", "sound No.wav", "pause",
+            "paint 7 2", "sound c'e.wav", "pause",
+            "paint 8 4", "sound No.wav", "pause",
+            "paint 9 4", "sound No.wav", "pause",
+        };
+        QCOMPARE(f.window.log, expected);
+        QCOMPARE(g.Points, 30);
+    }
+
+    void wholeWordOnAMiddleRow()
+    {
+        GameFixture f;
+        GameState &g = f.state();
+        g.Solution = "PIANO";
+        g.Revealed = "     ";
+        g.Guess = g.Typed = "PIANO";
+        g.Attempt = 3;
+        g.MaxAttempts = 6;
+        f.game->VALUTARIGA();
+        QCOMPARE(g.Points, 100);
+        QCOMPARE(f.window.rowColours(3), QStringLiteral("15 15 15 15 15"));
+        // Five pauses of "Si.wav" (0.5 s) even with no voice chosen.
+        QVERIFY(f.clock.slept > 2.5 && f.clock.slept < 2.7);
+        QVERIFY(f.sound.played.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRating)
 #include "tst_rating.moc"

@@ -1,4 +1,216 @@
+#include "GameFixture.h"
+#include "storage/Settings.h"
+
+#include <QFile>
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void empty() {} };
-QTEST_GUILESS_MAIN(T)
+
+// The settings file: reading, writing, and the attempt modes it stores.
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsByPosition_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("voice");
+        QTest::addColumn<int>("attempts");
+        QTest::newRow("as written") << QByteArray("Nome=GIOCATORE\r\nSuono=1\r\nTentativi=6\r\n") << "GIOCATORE" << 1 << 6;
+        QTest::newRow("blanks around the name") << QByteArray("Nome=  giocatore uno  \r\nSuono=2\r\nTentativi=5\r\n")
+                                                << "GIOCATORE UNO" << 2 << 5;
+        QTest::newRow("keys not looked at") << QByteArray("ABCDEFGHI\r\nXXXXXX2\r\nYYYYYYYYYY6\r\n") << "FGHI" << 2 << 6;
+        QTest::newRow("voice 7") << QByteArray("Nome=A\r\nSuono=7\r\nTentativi=5\r\n") << "A" << 1 << 5;
+        QTest::newRow("voice -1") << QByteArray("Nome=A\r\nSuono=-1\r\nTentativi=5\r\n") << "A" << 1 << 5;
+        QTest::newRow("voice empty") << QByteArray("Nome=A\r\nSuono=\r\nTentativi=5\r\n") << "A" << 0 << 5;
+        QTest::newRow("voice letter") << QByteArray("Nome=A\r\nSuono=x\r\nTentativi=5\r\n") << "A" << 0 << 5;
+        QTest::newRow("voice 1.5") << QByteArray("Nome=A\r\nSuono=1.5\r\nTentativi=5\r\n") << "A" << 2 << 5;
+        QTest::newRow("voice 0.5") << QByteArray("Nome=A\r\nSuono=0.5\r\nTentativi=5\r\n") << "A" << 0 << 5;
+        QTest::newRow("blanks in numbers") << QByteArray("Nome=A\r\nSuono= 2 \r\nTentativi=\t6\r\n") << "A" << 2 << 6;
+        QTest::newRow("attempts 5.5") << QByteArray("Nome=A\r\nSuono=0\r\nTentativi=5.5\r\n") << "A" << 0 << 6;
+        QTest::newRow("latin-1 name") << QByteArray("Nome=niccol\xf2\r\nSuono=0\r\nTentativi=5\r\n")
+                                      << QStringLiteral("NICCOLÒ") << 0 << 5;
+        QTest::newRow("bare line feeds") << QByteArray("Nome=A\nSuono=2\nTentativi=6\n") << "A" << 2 << 6;
+    }
+    void readsByPosition()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, name);
+        QFETCH(int, voice);
+        QFETCH(int, attempts);
+        const Settings::Values values = Settings::parse(file);
+        QCOMPARE(values.name.value(), name);
+        QCOMPARE(values.voice.value(), voice);
+        QCOMPARE(values.attempts.value(), attempts);
+    }
+
+    void leadingNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("plain") << "12" << 12.0;
+        QTest::newRow("trailing text") << "3abc" << 3.0;
+        QTest::newRow("inner blanks") << "1 2" << 12.0;
+        QTest::newRow("fraction") << "2.75" << 2.75;
+        QTest::newRow("exponent") << "1E1" << 10.0;
+        QTest::newRow("negative") << "-1" << -1.0;
+        QTest::newRow("nothing") << "" << 0.0;
+        QTest::newRow("huge") << "99999999999" << 99999999999.0;
+    }
+    void leadingNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(Settings::leadingNumber(text), value);
+    }
+
+    void firstStartWithoutFile()
+    {
+        GameFixture f;
+        f.game->Form_Load();
+        QCOMPARE(f.window.playerName, QStringLiteral("Anonimo"));
+        QCOMPARE(f.window.voice, -1);
+        QCOMPARE(f.state().MaxAttempts, qint16(5));
+        QVERIFY(!QFile::exists(f.dir.filePath("Tesmo.ini")));
+        // Leaving the name box writes the first file; the next game hears the first voice.
+        f.game->Text2_LostFocus();
+        QCOMPARE(f.file("Tesmo.ini"), QByteArray("Nome=ANONIMO\r\nSuono=-1\r\nTentativi=5\r\n"));
+        QCOMPARE(f.window.playerName, QStringLiteral("ANONIMO"));
+        f.game->Nuova_Click();
+        QCOMPARE(f.window.voice, 1);
+    }
+
+    void loadingWritesNothingAndRestartsNothing()
+    {
+        GameFixture f;
+        const QByteArray content = "Nome=  lia \r\nSuono=7\r\nTentativi=6\r\n";
+        TestFiles::write(f.dir, "tesmo.ini", content);
+        f.game->Form_Load();
+        QCOMPARE(f.window.playerName, QStringLiteral("LIA"));
+        QCOMPARE(f.window.voice, 1);
+        QVERIFY(!f.window.five);
+        QCOMPARE(f.state().MaxAttempts, qint16(6));
+        QCOMPARE(f.file("tesmo.ini"), content);
+        QVERIFY(f.window.boxes.isEmpty());
+        QCOMPARE(f.state().Manche, qint16(1));
+    }
+
+    void oddAttemptCountPlaysSix()
+    {
+        GameFixture f;
+        TestFiles::write(f.dir, "Tesmo.ini", "Nome=A\r\nSuono=0\r\nTentativi=9\r\n");
+        f.game->Form_Load();
+        QCOMPARE(f.state().MaxAttempts, qint16(6));
+        QVERIFY(!f.window.five);
+        QVERIFY(f.window.boxes.isEmpty());
+    }
+
+    void shortFileKeepsTheRest()
+    {
+        GameFixture f;
+        f.window.voice = 2;
+        f.window.five = false;
+        f.state().MaxAttempts = 6;
+        TestFiles::write(f.dir, "Tesmo.ini", "Nome=bob\r\n");
+        f.game->Form_Load();
+        QCOMPARE(f.window.playerName, QStringLiteral("BOB"));
+        QCOMPARE(f.window.voice, 2);
+        QCOMPARE(f.state().MaxAttempts, qint16(6));
+    }
+
+    void writtenUnderTheExistingName()
+    {
+        GameFixture f;
+        TestFiles::write(f.dir, "TESMO.INI", "Nome=A\r\nSuono=0\r\nTentativi=5\r\n");
+        f.game->Form_Load();
+        f.window.playerName = "Pia ";
+        f.window.voice = 2;
+        f.game->List1_Click();
+        QCOMPARE(f.file("TESMO.INI"), QByteArray("Nome=PIA \r\nSuono=2\r\nTentativi=5\r\n"));
+        QVERIFY(!QFile::exists(f.dir.filePath("Tesmo.ini")));
+        // The trailing blank is saved, and trimmed when read back.
+        f.game->Nuova_Click();
+        QCOMPARE(f.window.playerName, QStringLiteral("PIA"));
+    }
+
+    void enterInTheNameBoxMovesTheFocus()
+    {
+        GameFixture f;
+        QVERIFY(!f.game->Text2_KeyPress('a'));
+        QVERIFY(f.game->Text2_KeyPress(13));
+        QCOMPARE(f.window.focusRequests, 1);
+    }
+
+    void failedSaveLeavesTheFormerFile()
+    {
+        GameFixture f;
+        TestFiles::write(f.dir, "Tesmo.ini", "Nome=OLD\r\nSuono=1\r\nTentativi=5\r\n");
+        // A folder where the new file would have to go in place of the old one.
+        QFile::remove(f.dir.filePath("Tesmo.ini"));
+        QVERIFY(f.dir.mkdir("Tesmo.ini"));
+        f.game->Form_Load();
+        f.window.voice = 2;
+        f.game->List1_Click();
+        QVERIFY(QFileInfo(f.dir.filePath("Tesmo.ini")).isDir());
+        QVERIFY(!f.game->ended());
+    }
+
+    // Switching modes.
+    void switchToSixAndBack()
+    {
+        GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA"});
+        f.game->Form_Load();
+        f.play("XXXXX");
+        f.window.five = false;  // the player checked "6 tentativi"
+        f.window.log.clear();
+        f.game->Option2_Click();
+        QCOMPARE(f.window.boxes.size(), 1);
+        QCOMPARE(f.window.boxes[0].text, QStringLiteral("Si inizia una nuova partita cambiando il numero di tentativi!"));
+        QCOMPARE(f.window.boxes[0].title, QStringLiteral("Tesmo 2009"));
+        QCOMPARE(f.window.log.first(), QStringLiteral("box Tesmo 2009"));
+        for (int cell = 25; cell < 30; ++cell)
+            QVERIFY(f.window.cellVisible[cell]);
+        QVERIFY(f.window.triedTitleVisible[4] && f.window.triedWordVisible[4]);
+        QCOMPARE(f.file("Tesmo.ini"), QByteArray("Nome=ANONIMO\r\nSuono=-1\r\nTentativi=6\r\n"));
+        QCOMPARE(f.window.manche, QStringLiteral("1/5"));
+        QCOMPARE(f.state().Points, 0);
+        QCOMPARE(f.state().MaxAttempts, qint16(6));
+        QCOMPARE(f.window.boxes.size(), 1);  // the reload selected six silently
+
+        f.window.five = true;
+        f.game->Option1_Click();
+        for (int cell = 25; cell < 30; ++cell)
+            QVERIFY(!f.window.cellVisible[cell]);
+        QVERIFY(!f.window.triedTitleVisible[4] && !f.window.triedWordVisible[4]);
+        QCOMPARE(f.state().MaxAttempts, qint16(5));
+        QVERIFY(f.file("Tesmo.ini").endsWith("Tentativi=5\r\n"));
+    }
+
+    void sameModeDoesNothing()
+    {
+        GameFixture f;
+        f.game->Form_Load();
+        const QString solution = f.state().Solution;
+        f.game->Option1_Click();
+        QVERIFY(f.window.boxes.isEmpty());
+        QCOMPARE(f.state().Solution, solution);
+    }
+
+    void switchThatCannotBeSavedStillAgrees()
+    {
+        GameFixture f;
+        TestFiles::write(f.dir, "Tesmo.ini", "Nome=A\r\nSuono=0\r\nTentativi=5\r\n");
+        f.game->Form_Load();
+        // The file can be read but not replaced: its folder entry is locked by a folder of the temp name.
+        QFile::remove(f.dir.filePath("Tesmo.ini"));
+        QVERIFY(f.dir.mkdir("Tesmo.ini"));
+        f.window.five = false;
+        f.game->Option2_Click();
+        QCOMPARE(f.state().MaxAttempts, qint16(6));
+        QVERIFY(!f.window.five);
+        QVERIFY(f.window.cellVisible[25]);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
 #include "tst_settings.moc"

@@ -1,4 +1,234 @@
+#include "GameFixture.h"
+#include "storage/WordList.h"
+
+#include <QBuffer>
+#include <QFile>
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void empty() {} };
-QTEST_GUILESS_MAIN(T)
+
+// Drawing words from the list files: marks, wrap-around, exhaustion, damage.
+class TestWordList : public QObject
+{
+    Q_OBJECT
+
+    static QByteArray marks(const QByteArray &list)
+    {
+        QByteArray out;
+        for (qsizetype i = 5; i < list.size(); i += 8)
+            out += list.at(i);
+        return out;
+    }
+
+    static WordList::DrawResult drawFrom(QByteArray *bytes, double r, int *exhaustedCalls = nullptr)
+    {
+        QBuffer buffer(bytes);
+        buffer.open(QIODevice::ReadWrite);
+        return WordList::draw(buffer, r, [exhaustedCalls] {
+            if (exhaustedCalls)
+                ++*exhaustedCalls;
+        });
+    }
+
+private slots:
+    void firstFreeAtOrAfterStart_data()
+    {
+        QTest::addColumn<QByteArray>("marksBefore");
+        QTest::addColumn<double>("r");
+        QTest::addColumn<int>("record");
+        // Start record = floor(N * r) + 1.
+        QTest::newRow("free start") << QByteArray("....") << 0.5 << 3;
+        QTest::newRow("skips drawn") << QByteArray("..**.") << 0.4 << 5;
+        QTest::newRow("wraps to first") << QByteArray(".**") << 0.9 << 1;
+        QTest::newRow("wraps past start") << QByteArray("*.***") << 0.7 << 2;
+        QTest::newRow("space counts as drawn") << QByteArray(". .") << 0.4 << 3;
+        QTest::newRow("r just below one") << QByteArray("....") << 0.999999 << 4;
+    }
+    void firstFreeAtOrAfterStart()
+    {
+        QFETCH(QByteArray, marksBefore);
+        QFETCH(double, r);
+        QFETCH(int, record);
+        QStringList words;
+        QByteArray bytes;
+        for (qsizetype i = 0; i < marksBefore.size(); ++i)
+            bytes += QByteArray("WORD") + char('A' + i) + marksBefore.at(i) + "\r\n";
+        int exhausted = 0;
+        const WordList::DrawResult result = drawFrom(&bytes, r, &exhausted);
+        QCOMPARE(result.status, WordList::DrawStatus::Ok);
+        QCOMPARE(result.record, record);
+        QCOMPARE(result.word, QByteArray("WORD") + char('A' + record - 1));
+        QCOMPARE(exhausted, 0);
+        QByteArray expected = marksBefore;
+        expected[record - 1] = '*';
+        QCOMPARE(marks(bytes), expected);
+    }
+
+    void onlyRecordThreeFreeThenExhausted()
+    {
+        const QByteArray start = TestFiles::wordList({"AAAAA", "BBBBB", "CCCCC", "DDDDD", "EEEEE"},
+                                                     {"AAAAA", "BBBBB", "DDDDD", "EEEEE"});
+        for (double r : {0.0, 0.2, 0.4, 0.6, 0.8, 0.99}) {
+            QByteArray bytes = start;
+            int exhausted = 0;
+            QCOMPARE(drawFrom(&bytes, r, &exhausted).record, 3);
+            QCOMPARE(exhausted, 0);
+        }
+        QByteArray bytes = start;
+        drawFrom(&bytes, 0.0);
+        int exhausted = 0;
+        const WordList::DrawResult result = drawFrom(&bytes, 0.6, &exhausted);
+        QCOMPARE(exhausted, 1);
+        QVERIFY(result.exhausted);
+        QCOMPARE(result.record, 1);
+        QCOMPARE(result.word, QByteArray("AAAAA"));
+        QCOMPARE(marks(bytes), QByteArray("*...."));
+        // The next draw finds free records again, without a message.
+        QCOMPARE(drawFrom(&bytes, 0.0, &exhausted).record, 2);
+        QCOMPARE(exhausted, 1);
+    }
+
+    void releaseRewritesMarkAndLineEnd()
+    {
+        QByteArray bytes = "AAAAA*\r\nBBBBB xyCCCCC#\n\n";
+        int exhausted = 0;
+        drawFrom(&bytes, 0.5, &exhausted);
+        QCOMPARE(exhausted, 1);
+        QCOMPARE(bytes, QByteArray("AAAAA*\r\nBBBBB.\r\nCCCCC.\r\n"));
+    }
+
+    void drawnRecordGetsStarAndCrLf()
+    {
+        QByteArray bytes = "AAAAA.ab";
+        drawFrom(&bytes, 0.0);
+        QCOMPARE(bytes, QByteArray("AAAAA*\r\n"));
+    }
+
+    void tooShortForARecord()
+    {
+        for (const QByteArray &content : {QByteArray(), QByteArray("ABCDE.\r")}) {
+            QByteArray bytes = content;
+            QCOMPARE(drawFrom(&bytes, 0.3).status, WordList::DrawStatus::NoRecords);
+            QCOMPARE(bytes, content);
+        }
+    }
+
+    // On a real file: a 41-byte list holds five records and its last byte is
+    // never read or changed, not even by a release.
+    void fortyOneByteFile()
+    {
+        QTemporaryDir folder;
+        QDir dir(folder.path());
+        QByteArray content = TestFiles::wordList({"AAAAA", "BBBBB", "CCCCC", "DDDDD", "EEEEE"},
+                                                 {"AAAAA", "BBBBB", "CCCCC", "DDDDD", "EEEEE"});
+        content += 'Z';
+        TestFiles::write(dir, "tesmodat.1", content);
+        QFile file(dir.filePath("tesmodat.1"));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        int exhausted = 0;
+        const WordList::DrawResult result = WordList::draw(file, 0.99, [&] { ++exhausted; });
+        file.close();
+        QCOMPARE(exhausted, 1);
+        QCOMPARE(result.record, 1);
+        const QByteArray after = TestFiles::read(dir, "tesmodat.1");
+        QCOMPARE(after.size(), 41);
+        QCOMPARE(after.at(40), 'Z');
+        QCOMPARE(marks(after.left(40)), QByteArray("*...."));
+    }
+
+    // Through the game: the exhaustion message, the word in the solution.
+    void exhaustedListThroughTheGame()
+    {
+        GameFixture f({"PIANO", "CASSA"});
+        TestFiles::write(f.dir, "tesmodat.1", TestFiles::wordList({"PIANO", "CASSA"}, {"PIANO", "CASSA"}));
+        f.random.fallback = 0.7;
+        f.game->Form_Load();
+        QCOMPARE(f.window.boxes.size(), 1);
+        QCOMPARE(f.window.boxes[0].text, QStringLiteral("Le parole sono state tutte estratte 'OK' per ripeterle"));
+        QCOMPARE(f.window.boxes[0].title, QStringLiteral("TESMO"));
+        QCOMPARE(f.state().Solution, QStringLiteral("PIANO"));
+        QCOMPARE(marks(f.file("tesmodat.1")), QByteArray("*."));
+    }
+
+    void listFoundWhateverItsCase()
+    {
+        GameFixture f;
+        QFile::remove(f.dir.filePath("tesmodat.1"));
+        TestFiles::write(f.dir, "TESMODAT.1", TestFiles::wordList({"LUPUS"}));
+        f.game->Form_Load();
+        QCOMPARE(f.state().Solution, QStringLiteral("LUPUS"));
+        QCOMPARE(marks(f.file("TESMODAT.1")), QByteArray("*"));
+    }
+
+    void switchingListsAndSameList()
+    {
+        GameFixture f;
+        f.game->Form_Load();
+        f.play("XXXXX");
+        const QByteArray italianAfterOne = f.file("tesmodat.1");
+        f.game->Combo1_Click(1);
+        QCOMPARE(f.state().Dictionary, qint16(2));
+        QCOMPARE(f.state().Manche, qint16(1));
+        QCOMPARE(f.state().Points, 0);
+        QVERIFY(f.state().Solution == "HOUSE" || f.state().Solution == "WATER");
+        QCOMPARE(f.file("tesmodat.1"), italianAfterOne);  // the abandoned word stays drawn
+        const QString solution = f.state().Solution;
+        const QByteArray english = f.file("tesmodat.2");
+        f.game->Combo1_Click(1);
+        QCOMPARE(f.state().Solution, solution);
+        QCOMPARE(f.file("tesmodat.2"), english);
+    }
+
+    // A list that cannot be used is named in a message; the game falls back
+    // to the list that worked last, and never damages the file.
+    void missingListFallsBack()
+    {
+        GameFixture f;
+        f.game->Form_Load();
+        QFile::remove(f.dir.filePath("tesmodat.3"));
+        f.game->Combo1_Click(2);
+        QCOMPARE(f.window.boxes.size(), 1);
+        QVERIFY(f.window.boxes[0].text.contains("\"tesmodat.3\""));
+        QCOMPARE(f.state().Dictionary, qint16(1));
+        QCOMPARE(f.window.dictionary, 0);
+        QVERIFY(!f.game->ended());
+        QCOMPARE(f.state().Manche, qint16(1));
+    }
+
+    void listThatCannotBeOpenedForWriting()
+    {
+        GameFixture f;
+        f.game->Form_Load();
+        QFile::remove(f.dir.filePath("tesmodat.2"));
+        QVERIFY(f.dir.mkdir("tesmodat.2"));
+        f.game->Combo1_Click(1);
+        QCOMPARE(f.window.boxes.size(), 1);
+        QVERIFY(f.window.boxes[0].text.contains("\"tesmodat.2\""));
+        QCOMPARE(f.state().Dictionary, qint16(1));
+        QVERIFY(!f.game->ended());
+    }
+
+    void emptyListAtStartTriesTheOthers()
+    {
+        GameFixture f;
+        TestFiles::write(f.dir, "tesmodat.1", QByteArray("ABC"));
+        f.game->Form_Load();
+        QCOMPARE(f.window.boxes.size(), 1);
+        QVERIFY(f.window.boxes[0].text.contains("\"tesmodat.1\""));
+        QCOMPARE(f.state().Dictionary, qint16(2));
+        QCOMPARE(f.file("tesmodat.1"), QByteArray("ABC"));
+        QVERIFY(!f.game->ended());
+    }
+
+    void noUsableListEndsCleanly()
+    {
+        GameFixture f;
+        for (const char *name : {"tesmodat.1", "tesmodat.2", "tesmodat.3"})
+            QFile::remove(f.dir.filePath(name));
+        f.game->Form_Load();
+        QCOMPARE(f.window.boxes.size(), 3);
+        QVERIFY(f.window.terminated);
+        QVERIFY(f.game->ended());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWordList)
 #include "tst_wordlist.moc"

@@ -147,7 +147,12 @@ Form1::Form1(const Services &services, QWidget *parent)
     connect(Command3d3, &QToolButton::clicked, this, [this] { m_game->Command3d3_Click(); });
     connect(Option1, &QRadioButton::clicked, this, [this] { m_game->Option1_Click(); });
     connect(Option2, &QRadioButton::clicked, this, [this] { m_game->Option2_Click(); });
-    connect(List1, &QListWidget::currentRowChanged, this, [this] { m_game->List1_Click(); });
+    // A choice is a selection: the list's focus alone makes an entry current
+    // without choosing it.
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!List1->selectedItems().isEmpty())
+            m_game->List1_Click();
+    });
     connect(Combo1, &QComboBox::activated, this, [this](int index) { m_game->Combo1_Click(index); });
 
     Timer1 = new QTimer(this);
@@ -370,9 +375,12 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::MouseMove:
-        if (watched == Label12)
+        if (watched == Label12) {
+            // Handled here: the window surface underneath must not see it.
             m_game->Label12_MouseMove();
-        else if (watched == Frame1 || watched == centralWidget())
+            return true;
+        }
+        if (watched == Frame1 || watched == centralWidget())
             m_game->Form_MouseMove();
         break;
     default:
@@ -497,13 +505,19 @@ void Form1::fillLists()
 
 int Form1::voiceIndex() const
 {
-    return List1->currentRow();
+    const QList<QListWidgetItem *> selected = List1->selectedItems();
+    return selected.isEmpty() ? -1 : List1->row(selected.first());
 }
 
 void Form1::setVoiceIndex(int index)
 {
     QSignalBlocker blocker(List1);
-    List1->setCurrentRow(index);
+    if (index < 0) {
+        List1->clearSelection();
+        List1->setCurrentRow(-1);
+    } else {
+        List1->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+    }
 }
 
 void Form1::setDictionaryIndex(int index)

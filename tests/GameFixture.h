@@ -1,0 +1,54 @@
+#pragma once
+
+#include "FakeServices.h"
+#include "FakeWindow.h"
+#include "TestFiles.h"
+#include "engine/TesmoGame.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A game on fakes, in a temporary program folder holding small word lists.
+struct GameFixture
+{
+    QTemporaryDir folder;
+    QDir dir;
+    FakeWindow window;
+    FakeClock clock;
+    FakeRandom random;
+    FakeSound sound;
+    std::unique_ptr<TesmoGame> game;
+
+    explicit GameFixture(const QStringList &italian = {QStringLiteral("PIANO"), QStringLiteral("CASSA"),
+                                                        QStringLiteral("OPERA"), QStringLiteral("PIZZA")})
+        : dir(folder.path())
+    {
+        sound.log = &window.log;
+        TestFiles::write(dir, QStringLiteral("tesmodat.1"), TestFiles::wordList(italian));
+        TestFiles::write(dir, QStringLiteral("tesmodat.2"),
+                         TestFiles::wordList({QStringLiteral("HOUSE"), QStringLiteral("WATER")}));
+        TestFiles::write(dir, QStringLiteral("tesmodat.3"),
+                         TestFiles::wordList({QStringLiteral("AQUAE"), QStringLiteral("TERRA")}));
+        game = std::make_unique<TesmoGame>(TesmoGame::Services{&window, &clock, &random, &sound, dir});
+    }
+
+    GameState &state() { return game->state(); }
+
+    // Types a word into the guess box and presses Enter.
+    void play(const QString &word)
+    {
+        window.guess = word;
+        game->Text1_KeyPress(13);
+    }
+
+    // Plays wrong guesses until the manche is lost.
+    void loseManche()
+    {
+        const int guesses = state().MaxAttempts - state().Attempt;
+        for (int i = 0; i < guesses; ++i)
+            play(QStringLiteral("XXXXX"));
+    }
+
+    QByteArray file(const QString &name) const { return TestFiles::read(dir, name); }
+};
