@@ -116,9 +116,10 @@ def main(argv=None):
                         default="/usr/share/dictd",
                         help="folder holding freedict-lat-eng.index "
                              "(default: %(default)s)")
-    parser.add_argument("--latin-ligatures", action="store_true",
-                        help="spell the Latin ligature ae/oe as two letters "
-                             "instead of dropping words that contain it")
+    parser.add_argument("--no-latin-ligatures", dest="latin_ligatures",
+                        action="store_false",
+                        help="drop Latin words written with the ligatures ae/oe "
+                             "instead of spelling them out as two letters")
     args = parser.parse_args(argv)
 
     sources = [
