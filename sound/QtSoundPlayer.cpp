@@ -44,11 +44,20 @@ QtSoundPlayer::~QtSoundPlayer()
 void QtSoundPlayer::play(const QString &fileName)
 {
     const QString path = FileNames::resolve(m_dir, fileName);
-    if (!QFileInfo(path).isFile()) {
-        QApplication::beep();
-        return;
-    }
+    if (QFileInfo(path).isFile())
+        startPlayback(path);
+    else
+        defaultSound();
+}
+
+void QtSoundPlayer::startPlayback(const QString &path)
+{
     QMetaObject::invokeMethod(m_worker, "play", Qt::QueuedConnection, Q_ARG(QString, path));
+}
+
+void QtSoundPlayer::defaultSound()
+{
+    QApplication::beep();
 }
 
 #include "QtSoundPlayer.moc"

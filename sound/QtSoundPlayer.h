@@ -19,6 +19,12 @@ public:
 
     void play(const QString &fileName) override;
 
+protected:
+    // Hands the clip to the sound thread; returns at once.
+    virtual void startPlayback(const QString &path);
+    // The system's own sound, for a clip that cannot be found.
+    virtual void defaultSound();
+
 private:
     QDir m_dir;
     QThread m_thread;

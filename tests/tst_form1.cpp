@@ -276,6 +276,19 @@ private slots:
                  QByteArray("Nome=LIA\r\nSuono=-1\r\nTentativi=5\r\n"));
     }
 
+    void voiceListFocusChoosesNothing()
+    {
+        Window w;
+        w->List1->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, QPoint(40, 52));
+        QCOMPARE(w->voiceIndex(), -1);
+        QVERIFY(!QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
+        const QRect serilla = w->List1->visualItemRect(w->List1->item(2));
+        QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, serilla.center());
+        QCOMPARE(w->voiceIndex(), 2);
+        QCOMPARE(QApplication::focusWidget(), w->Text1);
+    }
+
     void voiceAndModeControls()
     {
         Window w;
