@@ -451,6 +451,43 @@ void TesmoGame::List1_Click()
     SALVAINI();
 }
 
+// ---------------------------------------------------------------- high scores
+
+TesmoGame::HighScoreListing TesmoGame::AGGIORNARECORD()
+{
+    const QString path = FileNames::resolve(m_s.programDir, QString::fromLatin1(HighScores::FileName));
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        // The file holds at most a few dozen short lines; anything past the
+        // first megabyte is no table of ours.
+        HighScores::load(file.read(1 << 20), &m_highScores);
+        file.close();
+    }
+
+    const qint16 points = HighScores::clamp(m_state.Points);
+    if (m_resultPending) {
+        m_highScores[HighScores::NewResultSlot - 1] = {m_state.PlayerName, points};
+        HighScores::rank(&m_highScores);
+    }
+
+    HighScoreListing listing;
+    for (int p = 1; p <= HighScores::Ranks; ++p) {
+        const HighScores::Entry &entry = m_highScores[p - 1];
+        if (p == 1)
+            listing.best = entry.Name;
+        listing.rows << HighScores::formatRow(p, entry);
+        if (entry.Name == m_state.PlayerName && entry.Score == points)
+            listing.matchPosition = p;
+    }
+
+    if (m_resultPending) {
+        // A table that cannot be stored is still shown; the former file stays whole.
+        FileNames::writeAtomically(path, HighScores::serialize(m_highScores));
+        m_resultPending = false;
+    }
+    return listing;
+}
+
 // ---------------------------------------------------------------- settings
 
 bool TesmoGame::SALVAINI()

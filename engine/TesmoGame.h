@@ -1,9 +1,11 @@
 #pragma once
 
 #include "GameState.h"
+#include "storage/HighScores.h"
 
 #include <QDir>
 #include <QString>
+#include <QStringList>
 
 class Clock;
 class GameWindow;
@@ -65,6 +67,18 @@ public:
     void SUONA(QString name);
     void List1_Click();
 
+    // High scores. The high-score window runs this when it loads: the file is
+    // read, a pending result entered, ranked and stored, and the rows of the
+    // window returned with the row to select (0 for the first).
+    struct HighScoreListing
+    {
+        QString best;
+        QStringList rows;
+        int matchPosition = 0;  // rank of the current player's entry, 0 for none
+    };
+    HighScoreListing AGGIORNARECORD();
+    const HighScores::Table &highScoreTable() const { return m_highScores; }
+
     // Settings and attempt modes.
     bool SALVAINI();
     void LEGGIINI();
@@ -92,4 +106,5 @@ private:
     bool m_readingSettings = false;   // a save during a load is refused
     bool m_keepAttemptsOnLoad = false;
     qint16 m_lastGoodDictionary = 0;
+    HighScores::Table m_highScores;
 };

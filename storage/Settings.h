@@ -22,13 +22,4 @@ struct Values
 Values parse(const QByteArray &bytes);
 QByteArray serialize(const QString &name, int voiceIndex, int attempts);
 
-// The number a text begins with, read the way the game always read its
-// settings: blanks and tabs anywhere are ignored, a fraction or an exponent
-// is allowed, and a text without digits reads as 0.
-double leadingNumber(const QString &text);
-
-// Rounds to the nearest whole number, halves to the even neighbour, and
-// keeps the result within the 16-bit range.
-int roundToShort(double value);
-
 } // namespace Settings

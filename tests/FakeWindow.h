@@ -3,6 +3,8 @@
 #include "engine/GameWindow.h"
 
 #include <QList>
+
+#include <functional>
 #include <QString>
 #include <QStringList>
 
@@ -31,8 +33,10 @@ public:
     QList<Box> boxes;
     QList<Answer> answers;        // answers to yes-or-no questions, in order
     int congratulations = 0;
-    int highScoresShown = 0;
+    int highScoresShown = 0;          // times the table was loaded
+    int highScoresRaised = 0;         // requests while it was already open
     bool highScores = false;
+    std::function<void()> onHighScoresLoad;
     bool enabled = true;
     Pointer pointer = Pointer::Arrow;
     int focusRequests = 0;
@@ -110,9 +114,16 @@ public:
     }
     void showHighScores() override
     {
+        if (highScores) {
+            ++highScoresRaised;
+            return;
+        }
         ++highScoresShown;
         highScores = true;
+        enabled = false;  // the table disables the main window while it loads
         log << QStringLiteral("highscores");
+        if (onHighScoresLoad)
+            onHighScoresLoad();
     }
     bool highScoresOpen() const override { return highScores; }
     void closeHighScores() override { highScores = false; }

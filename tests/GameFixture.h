@@ -19,6 +19,7 @@ struct GameFixture
     FakeRandom random;
     FakeSound sound;
     std::unique_ptr<TesmoGame> game;
+    TesmoGame::HighScoreListing table;  // what the high-score window showed last
 
     explicit GameFixture(const QStringList &italian = {QStringLiteral("PIANO"), QStringLiteral("CASSA"),
                                                         QStringLiteral("OPERA"), QStringLiteral("PIZZA")})
@@ -31,6 +32,7 @@ struct GameFixture
         TestFiles::write(dir, QStringLiteral("tesmodat.3"),
                          TestFiles::wordList({QStringLiteral("AQUAE"), QStringLiteral("TERRA")}));
         game = std::make_unique<TesmoGame>(TesmoGame::Services{&window, &clock, &random, &sound, dir});
+        window.onHighScoresLoad = [this] { table = game->AGGIORNARECORD(); };
     }
 
     GameState &state() { return game->state(); }

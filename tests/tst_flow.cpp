@@ -185,8 +185,10 @@ private slots:
         QCOMPARE(f.window.boxes.last().text,
                  QStringLiteral("Mi spiace, la risposta è errata! Il gioco finisce qua, vuoi fare un'altra partitina?"));
         QCOMPARE(f.window.boxes.last().buttons, GameWindow::Buttons::YesNo);
-        QVERIFY(f.game->resultPending());
+        // The table took the result in once, and stored it.
+        QVERIFY(!f.game->resultPending());
         QCOMPARE(f.window.highScoresShown, 1);
+        QCOMPARE(f.file("TESMO.HIS").count("\r\n"), 50);
         // The new game is under way, the table closed again, the window enabled.
         QCOMPARE(f.window.manche, QStringLiteral("1/5"));
         QCOMPARE(f.state().Points, 0);

@@ -1,4 +1,5 @@
 #include "GameFixture.h"
+#include "storage/TextFile.h"
 #include "storage/Settings.h"
 
 #include <QFile>
@@ -61,7 +62,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(double, value);
-        QCOMPARE(Settings::leadingNumber(text), value);
+        QCOMPARE(TextFile::leadingNumber(text), value);
     }
 
     void firstStartWithoutFile()
