@@ -1,7 +1,5 @@
-#include "FakeServices.h"
-#include "TestFiles.h"
+#include "WindowFixture.h"
 #include "ui/Fonts.h"
-#include "ui/Form1.h"
 
 #include <QComboBox>
 #include <QFontInfo>
@@ -12,7 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -20,44 +17,6 @@
 class TestForm1 : public QObject
 {
     Q_OBJECT
-
-    struct Window
-    {
-        QTemporaryDir folder;
-        FakeClock clock;
-        FakeRandom random;
-        FakeSound sound;
-        std::unique_ptr<Form1> form;
-        QList<QString> boxes;
-        QList<GameWindow::Answer> answers;
-
-        Window()
-        {
-            const QDir dir(folder.path());
-            TestFiles::write(dir, "tesmodat.1",
-                             TestFiles::wordList({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS", "MONTE", "TERRA"}));
-            form = std::make_unique<Form1>(Form1::Services{&clock, &random, &sound, dir});
-            form->setMessageResponder([this](const QString &text, const QString &, GameWindow::Buttons buttons) {
-                boxes << text;
-                if (buttons == GameWindow::Buttons::Ok)
-                    return GameWindow::Answer::Ok;
-                return answers.isEmpty() ? GameWindow::Answer::Yes : answers.takeFirst();
-            });
-            form->load();
-            form->show();
-            form->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        }
-
-        Form1 &operator*() { return *form; }
-        Form1 *operator->() { return form.get(); }
-
-        void type(const QString &word)
-        {
-            QTest::keyClicks(form->Text1, word);
-            QTest::keyClick(form->Text1, Qt::Key_Return);
-        }
-    };
 
     static QWidget *child(Form1 &form, const QString &name)
     {
@@ -361,7 +320,8 @@ private slots:
         w.random.fallback = 0.0;  // PIANO first, revealed in position 1
         w.type("piano");
         QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
-        QCOMPARE(w->Label2->text(), QStringLiteral("750"));  // 4 letters x 30 + P on row 2 = 150, + 600
+        QCOMPARE(w->Label2->text(), QStringLiteral("750"));  // 5 letters x 30, + 600
+        QCOMPARE(w.congratulations, 1);
         w.answers = {GameWindow::Answer::Yes};
         for (int manche = 1; manche <= 5; ++manche) {
             for (int guess = 0; guess < 4; ++guess)

@@ -2,6 +2,9 @@
 
 #include "Artwork.h"
 #include "Fonts.h"
+#include "Form2.h"
+#include "Form4.h"
+#include "Layout.h"
 #include "MessageBox.h"
 #include "Palette.h"
 
@@ -22,28 +25,6 @@
 namespace {
 
 const QColor DarkBlueText(0, 0, 192);
-
-QRect twipRect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
-QString labelStyle(const QColor &background, const QColor &text, bool border)
-{
-    return QStringLiteral("QLabel { background-color: %1; color: %2; border: %3; }")
-        .arg(background.name(), text.name(),
-             border ? QStringLiteral("1px solid #000000") : QStringLiteral("none"));
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const QFont &font,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
-{
-    auto *label = new QLabel(text, parent);
-    label->setGeometry(rect);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    return label;
-}
 
 QToolButton *makeButton(QWidget *parent, const QString &caption, const QPixmap &picture,
                         const QString &tip, const QRect &rect)
@@ -165,6 +146,7 @@ Form1::Form1(const Services &services, QWidget *parent)
 Form1::~Form1()
 {
     m_terminated = true;
+    delete m_form4;
     if (QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
 }
@@ -551,21 +533,50 @@ GameWindow::Answer Form1::messageBox(const QString &text, const QString &title, 
     return showMessageBox(this, text, title, buttons);
 }
 
+Form2 *Form1::form2()
+{
+    // One window for the whole run: its colour cycle goes on from showing to showing.
+    if (!m_form2)
+        m_form2 = new Form2(this);
+    return m_form2;
+}
+
+Form4 *Form1::form4() const
+{
+    return highScoresOpen() ? m_form4.data() : nullptr;
+}
+
 void Form1::showCongratulations()
 {
+    if (m_congratulations) {
+        form2()->prepare();
+        m_congratulations(*form2());
+        return;
+    }
+    form2()->showModal();
 }
 
 void Form1::showHighScores()
 {
+    if (highScoresOpen()) {
+        m_form4->raise();
+        m_form4->activateWindow();
+        return;
+    }
+    m_form4 = new Form4(*m_game, this);
+    m_form4->show();
 }
 
 bool Form1::highScoresOpen() const
 {
-    return false;
+    // A closed table deletes itself a moment later; closed is gone.
+    return m_form4 && m_form4->isVisible();
 }
 
 void Form1::closeHighScores()
 {
+    if (m_form4)
+        m_form4->close();
 }
 
 void Form1::setMainEnabled(bool enabled)

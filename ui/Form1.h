@@ -4,6 +4,7 @@
 #include "engine/TesmoGame.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QVector>
 
 #include <functional>
@@ -19,6 +20,8 @@ class QMenu;
 class QRadioButton;
 class QTimer;
 class QToolButton;
+class Form2;
+class Form4;
 
 // The main window "TESMO 2009": the board, the control panel, the link label
 // and the menu bar. It carries out what the game asks of its window and passes
@@ -48,6 +51,13 @@ public:
     using MessageResponder = std::function<Answer(const QString &text, const QString &title, Buttons)>;
     void setMessageResponder(MessageResponder responder) { m_responder = std::move(responder); }
     bool terminated() const { return m_terminated; }
+    // Tests look at the congratulations window through this instead of
+    // waiting in its modal loop.
+    using CongratulationsHandler = std::function<void(Form2 &)>;
+    void setCongratulationsHandler(CongratulationsHandler handler) { m_congratulations = std::move(handler); }
+
+    Form2 *form2();
+    Form4 *form4() const;
 
     // Controls, by the names the game knows them by.
     QLabel *Label1[30] = {};
@@ -122,6 +132,9 @@ private:
 
     std::unique_ptr<TesmoGame> m_game;
     MessageResponder m_responder;
+    CongratulationsHandler m_congratulations;
+    Form2 *m_form2 = nullptr;
+    QPointer<Form4> m_form4;
     int m_cellColour[30] = {};
     bool m_terminated = false;
 };

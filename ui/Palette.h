@@ -13,9 +13,3 @@ inline QColor qbColor(int index)
     };
     return colours[index & 15];
 }
-
-// Twips to pixels at 96 dots per inch.
-constexpr int px(int twips)
-{
-    return (twips + 7) / 15;
-}

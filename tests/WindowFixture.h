@@ -1,0 +1,53 @@
+#pragma once
+
+#include "FakeServices.h"
+#include "TestFiles.h"
+#include "ui/Form1.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// The real main window on a fake clock, in a temporary program folder; its
+// message boxes answered from a list, its congratulations counted.
+struct Window
+{
+    QTemporaryDir folder;
+    FakeClock clock;
+    FakeRandom random;
+    FakeSound sound;
+    std::unique_ptr<Form1> form;
+    QList<QString> boxes;
+    QList<GameWindow::Answer> answers;
+    int congratulations = 0;
+
+    Window()
+    {
+        const QDir dir(folder.path());
+        TestFiles::write(dir, "tesmodat.1",
+                         TestFiles::wordList({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS", "MONTE", "TERRA"}));
+        form = std::make_unique<Form1>(Form1::Services{&clock, &random, &sound, dir});
+        form->setMessageResponder([this](const QString &text, const QString &, GameWindow::Buttons buttons) {
+            boxes << text;
+            if (buttons == GameWindow::Buttons::Ok)
+                return GameWindow::Answer::Ok;
+            return answers.isEmpty() ? GameWindow::Answer::Yes : answers.takeFirst();
+        });
+        form->setCongratulationsHandler([this](Form2 &) { ++congratulations; });
+        form->load();
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    Form1 &operator*() { return *form; }
+    Form1 *operator->() { return form.get(); }
+
+    void type(const QString &word)
+    {
+        QTest::keyClicks(form->Text1, word);
+        QTest::keyClick(form->Text1, Qt::Key_Return);
+    }
+};

@@ -1,0 +1,175 @@
+#include "WindowFixture.h"
+#include "ui/Fonts.h"
+#include "ui/Form2.h"
+#include "ui/Form4.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QToolButton>
+
+// The congratulations and high-score windows, offscreen.
+class TestWindows : public QObject
+{
+    Q_OBJECT
+
+    static QColor background(QLabel *label) { return label->palette().color(QPalette::Window); }
+    static QColor text(QLabel *label) { return label->palette().color(QPalette::WindowText); }
+
+private slots:
+    void initTestCase()
+    {
+        Fonts::install();
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    }
+
+    void congratulationsLayout()
+    {
+        Form2 form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tesmo - Complimenti!"));
+        QCOMPARE(form.size(), QSize(405, 234));
+        QCOMPARE(form.Frame1->geometry(), QRect(50, 26, 311, 97));
+        QCOMPARE(form.Label1[2]->geometry(), QRect(132, 18, 51, 61));
+        QCOMPARE(form.Command3d1->geometry(), QRect(50, 138, 311, 69));
+        QCOMPARE(form.Command3d1->toolTip(), QStringLiteral("Torna al gioco"));
+        QCOMPARE(form.Timer1->interval(), 80);
+        QString letters;
+        for (QLabel *label : form.Label1) {
+            letters += label->text();
+            label->ensurePolished();
+            QCOMPARE(text(label), QColor(255, 255, 255));
+            QCOMPARE(background(label), QColor(0, 0, 0));
+        }
+        QCOMPARE(letters, QStringLiteral("TESMO"));
+    }
+
+    void colourCycleAcrossShowings()
+    {
+        Form2 form;
+        // Tick n colours letter (n - 1) mod 5 with text n, background 15 - n.
+        for (int tick = 1; tick <= 15; ++tick) {
+            form.Timer1_Timer();
+            QLabel *label = form.Label1[(tick - 1) % 5];
+            label->ensurePolished();
+            QCOMPARE(text(label), qbColorForTest(tick));
+            QCOMPARE(background(label), qbColorForTest(15 - tick));
+        }
+        // Letter M keeps tick 14's colours until its next turn.
+        QCOMPARE(text(form.Label1[3]), QColor(255, 255, 0));
+        form.Timer1_Timer();  // the sixteenth tick starts the cycle again on "T"
+        QCOMPARE(form.letterCounter(), 1);
+        QCOMPARE(form.colourCounter(), 1);
+        // A later showing starts white on black but goes on with the counters.
+        form.Timer1_Timer();
+        form.prepare();
+        for (QLabel *label : form.Label1)
+            QCOMPARE(background(label), QColor(0, 0, 0));
+        form.Timer1_Timer();
+        QCOMPARE(form.letterCounter(), 3);
+        QCOMPARE(form.colourCounter(), 3);
+        QCOMPARE(text(form.Label1[2]), QColor(0, 128, 128));
+    }
+
+    void congratulationsModalUntilOk()
+    {
+        Form2 form;
+        int ticks = 0;
+        QTimer::singleShot(300, &form, [&] {
+            ticks = form.colourCounter();
+            QVERIFY(form.isVisible());
+            QTest::mouseClick(form.Command3d1, Qt::LeftButton);
+        });
+        form.showModal();
+        QVERIFY(!form.isVisible());
+        QVERIFY(ticks >= 2);
+        QVERIFY(!form.Timer1->isActive());
+    }
+
+    void highScoreWindowOnDemand()
+    {
+        Window w;
+        QVERIFY(!w->form4());
+        QTest::mouseClick(w->Command3d3, Qt::LeftButton);
+        Form4 *table = w->form4();
+        QVERIFY(table);
+        QVERIFY(table->isVisible());
+        QVERIFY(!w->isEnabled());
+        QCOMPARE(table->windowTitle(), QStringLiteral("TESMO - Hiscores Table"));
+        QCOMPARE(table->size(), QSize(454, 352));
+        QCOMPARE(table->Label1->geometry(), QRect(74, 13, 205, 25));
+        QCOMPARE(table->Label2->text(), QStringLiteral("(The Best)"));
+        QCOMPARE(table->Command3d1->geometry(), QRect(288, 8, 125, 85));
+        QCOMPARE(table->Command3d1->toolTip(), QStringLiteral("Torna al gioco"));
+        QCOMPARE(table->Frame1->title(), QStringLiteral("Migliori punteggi"));
+        QCOMPARE(table->List1->geometry(), QRect(18, 28, 343, 180));
+        QCOMPARE(QFontInfo(table->List1->font()).family(), QStringLiteral("Liberation Mono"));
+        // No file yet: fifty blank rows, an empty best player, the first row selected.
+        QCOMPARE(table->Label1->text(), QString());
+        QCOMPARE(table->List1->count(), 50);
+        QCOMPARE(table->List1->item(49)->text(), QStringLiteral("  50 -               00.000 - Italiano"));
+        QCOMPARE(table->List1->currentRow(), 0);
+        // The settings were saved on the way in.
+        QVERIFY(QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
+        // A second request only brings it forward.
+        w->game().Records_Click();
+        QCOMPARE(w->form4(), table);
+        QTest::mouseClick(table->Command3d1, Qt::LeftButton);
+        QTRY_VERIFY(!w->form4());
+        QVERIFY(w->isEnabled());
+    }
+
+    void closingTheTableByItsFrame()
+    {
+        Window w;
+        w->game().Command3d3_Click();
+        QVERIFY(!w->isEnabled());
+        w->form4()->close();
+        QTRY_VERIFY(!w->form4());
+        QVERIFY(w->isEnabled());
+    }
+
+    void endOfGameThroughTheWindow_data()
+    {
+        QTest::addColumn<bool>("again");
+        QTest::newRow("Sì") << true;
+        QTest::newRow("No") << false;
+    }
+    void endOfGameThroughTheWindow()
+    {
+        QFETCH(bool, again);
+        Window w;
+        w->Text2->setText("Gioia");
+        w.random.fallback = 0.0;
+        w.type("piano");  // 750 points in manche 1
+        w.answers = {again ? GameWindow::Answer::Yes : GameWindow::Answer::No};
+        for (int manche = 1; manche <= 5; ++manche) {
+            for (int guess = 0; guess < 4 && !w->terminated(); ++guess)
+                w.type("qqqqq");
+        }
+        const QByteArray stored = TestFiles::read(QDir(w.folder.path()), "TESMO.HIS");
+        QVERIFY(stored.startsWith("GIOIA, 750 \r\n") || stored.startsWith("Gioia, 750 \r\n"));
+        QCOMPARE(stored.count("\r\n"), 50);
+        QCOMPARE(w->terminated(), !again);
+        if (again) {
+            QVERIFY(!w->form4());
+            QVERIFY(w->isEnabled());
+            QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
+        } else {
+            QVERIFY(!w->isVisible());
+        }
+    }
+
+private:
+    static QColor qbColorForTest(int n)
+    {
+        static const QColor colours[16] = {
+            {0, 0, 0}, {0, 0, 128}, {0, 128, 0}, {0, 128, 128}, {128, 0, 0}, {128, 0, 128},
+            {128, 128, 0}, {192, 192, 192}, {128, 128, 128}, {0, 0, 255}, {0, 255, 0}, {0, 255, 255},
+            {255, 0, 0}, {255, 0, 255}, {255, 255, 0}, {255, 255, 255},
+        };
+        return colours[n];
+    }
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"

@@ -1,0 +1,90 @@
+#include "Form2.h"
+
+#include "Artwork.h"
+#include "Fonts.h"
+#include "Layout.h"
+#include "Palette.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QTimer>
+#include <QToolButton>
+
+Form2::Form2(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Tesmo - Complimenti!"));
+    setWindowIcon(Artwork::congratsIcon());
+    setFixedSize(px(6075), px(3510));
+    setModal(true);
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipRect(750, 390, 4665, 1455));
+    Frame1->setFocusPolicy(Qt::NoFocus);
+
+    static const char *const letters[5] = {"T", "E", "S", "M", "O"};
+    for (int k = 0; k < 5; ++k) {
+        Label1[k] = makeLabel(Frame1, QString::fromLatin1(letters[k]), twipRect(360 + 810 * k, 270, 765, 915),
+                              Fonts::tahoma(36, true), Qt::AlignCenter);
+        Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
+    }
+
+    Command3d1 = new QToolButton(this);
+    Command3d1->setObjectName(QStringLiteral("Command3d1"));
+    Command3d1->setGeometry(twipRect(750, 2070, 4665, 1035));
+    Command3d1->setText(QStringLiteral("&OK"));
+    Command3d1->setIcon(Artwork::congratsIcon());
+    Command3d1->setIconSize(QSize(32, 32));
+    Command3d1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Command3d1->setFont(Fonts::tahoma(8.25));
+    Command3d1->setToolTip(QStringLiteral("Torna al gioco"));
+    Command3d1->setFocusPolicy(Qt::StrongFocus);
+    connect(Command3d1, &QToolButton::clicked, this, &Form2::Command3d1_Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(80);
+    connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
+    prepare();
+}
+
+void Form2::paintLetter(int index, int text, int background)
+{
+    Label1[index]->setStyleSheet(labelStyle(qbColor(background), qbColor(text), true));
+}
+
+void Form2::prepare()
+{
+    for (int k = 0; k < 5; ++k)
+        paintLetter(k, 15, 0);
+    centreOnScreen(this);
+}
+
+void Form2::showModal()
+{
+    prepare();
+    Timer1->start();
+    Command3d1->setFocus();
+    exec();
+}
+
+void Form2::Timer1_Timer()
+{
+    if (++m_i > 5)
+        m_i = 1;
+    if (++m_j > 15)
+        m_j = 1;
+    paintLetter(m_i - 1, m_j, 15 - m_j);
+}
+
+void Form2::Command3d1_Click()
+{
+    accept();
+}
+
+void Form2::hideEvent(QHideEvent *event)
+{
+    Timer1->stop();
+    QDialog::hideEvent(event);
+}

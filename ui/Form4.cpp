@@ -1,0 +1,88 @@
+#include "Form4.h"
+
+#include "Artwork.h"
+#include "Fonts.h"
+#include "Layout.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QToolButton>
+
+Form4::Form4(TesmoGame &game, QWidget *mainWindow)
+    : QDialog(nullptr)  // not a child: a disabled main window must not disable it
+    , m_main(mainWindow)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("TESMO - Hiscores Table"));
+    QPixmap none(16, 16);
+    none.fill(Qt::transparent);
+    setWindowIcon(QIcon(none));
+    setFont(Fonts::tahoma(8.25, true));
+    setFixedSize(px(6810), px(5280));
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twipRect(360, 240, 510, 510));
+    Picture1->setPixmap(Artwork::hiscoresPicture());
+    Picture1->setAlignment(Qt::AlignCenter);
+
+    Label1 = makeLabel(this, QStringLiteral("Vosti The Best"), twipRect(1110, 195, 3075, 375), Fonts::tahoma(14.25),
+                       Qt::AlignCenter);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setStyleSheet(labelStyle(QColor(0, 255, 255), Qt::black, true));
+    Label1->setToolTip(QStringLiteral("Er mejo (per adesso)"));
+
+    Label2 = makeLabel(this, QStringLiteral("(The Best)"), twipRect(1965, 600, 1185, 240), Fonts::tahoma(9.75),
+                       Qt::AlignCenter);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setStyleSheet(QStringLiteral("QLabel { color: #000000; background: transparent; }"));
+
+    Command3d1 = new QToolButton(this);
+    Command3d1->setObjectName(QStringLiteral("Command3d1"));
+    Command3d1->setGeometry(twipRect(4320, 120, 1875, 1275));
+    Command3d1->setText(QStringLiteral("&OK"));
+    Command3d1->setIcon(QIcon(Artwork::okPicture64()));
+    Command3d1->setIconSize(QSize(64, 63));
+    Command3d1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Command3d1->setFont(Fonts::tahoma(8.25));
+    Command3d1->setToolTip(QStringLiteral("Torna al gioco"));
+    Command3d1->setFocusPolicy(Qt::StrongFocus);
+    connect(Command3d1, &QToolButton::clicked, this, &Form4::Command3d1_Click);
+
+    Frame1 = new QGroupBox(QStringLiteral("Migliori punteggi"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipRect(600, 1470, 5625, 3315));
+    Frame1->setFont(Fonts::tahoma(8.25));
+
+    List1 = new QListWidget(Frame1);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(twipRect(270, 420, 5145, 2700));
+    List1->setFont(Fonts::courierNew(9.75, true));
+
+    QWidget::setTabOrder(Command3d1, List1);
+
+    // The load: centre, disable the main window, then read (and maybe store) the table.
+    centreOnScreen(this);
+    m_main->setEnabled(false);
+    const TesmoGame::HighScoreListing listing = game.AGGIORNARECORD();
+    Label1->setText(listing.best);
+    List1->addItems(listing.rows);
+    List1->setCurrentRow(listing.matchPosition > 0 ? listing.matchPosition - 1 : 0);
+}
+
+void Form4::Command3d1_Click()
+{
+    m_main->show();
+    m_main->setEnabled(true);
+    close();
+}
+
+void Form4::closeEvent(QCloseEvent *event)
+{
+    // However the table is closed, the game behind it must be usable again.
+    m_main->setEnabled(true);
+    QDialog::closeEvent(event);
+}

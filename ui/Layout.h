@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// Twips to pixels at 96 dots per inch.
+constexpr int px(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+QRect twipRect(int left, int top, int width, int height);
+
+// A label's colours and its single black border, as a style sheet.
+QString labelStyle(const QColor &background, const QColor &text, bool border);
+
+QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const QFont &font,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+// Places a window in the middle of its screen, by its outer size.
+void centreOnScreen(QWidget *window);
