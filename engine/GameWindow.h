@@ -55,6 +55,12 @@ public:
     virtual bool highScoresOpen() const = 0;
     virtual void closeHighScores() = 0;
     virtual void setMainEnabled(bool enabled) = 0;
+    virtual void showAbout() = 0;                          // modal; returns when closed
+
+    // Opens a page, a mail or a local file with the desktop's own application:
+    // "Start " or "start " followed by the target. Returns at once; a failure
+    // is never reported and never stops the game.
+    virtual void startCommand(const QString &commandLine) = 0;
 
     // Pointer and painting.
     virtual void setApplicationPointer(Pointer pointer) = 0;

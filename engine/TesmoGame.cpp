@@ -590,6 +590,67 @@ void TesmoGame::changeAttempts(int attempts)
     Form_Load();
 }
 
+// ---------------------------------------------------------------- menus and links
+
+const QString TesmoGame::HomePage = QStringLiteral("https://www.tesmo.example/");
+const QString TesmoGame::ShopPage = TesmoGame::HomePage + QStringLiteral("acquistavlp.asp");
+const QString TesmoGame::MailAddress = QStringLiteral("autore@tesmo.example");
+const QString TesmoGame::SiteName = QStringLiteral("www.tesmo.example");
+const QString TesmoGame::QuickHelp = QStringLiteral(
+    "Tesmo è un videogioco ispirato alla omonima trasmissione televisiva. Il gioco consiste nell'indovinare "
+    "una parola di 5 caratteri nascosta dietro a cinque caselle. L'unico aiuto è che viene mostrata una "
+    "lettera scoperta all'inizio del gioco. Si possono immettere quattro tentativi di soluzione, ogni volta "
+    "che si immette una parola il gioco procede rispondendo quale carattere è stato indovinato, nel caso in "
+    "cui il carattere è stato indovinato ma non è nella posizione giusta viene colorata una casella in verde "
+    "se il carattere non esiste viene colorata la casella in rosso. Ogni volta che viene indovinata una "
+    "lettera vengono assegnati alcuni punti e quando viene indovinata la parola vengono assegnati altri "
+    "punti sempre in funzione del tempo impiegato. Se (dopo 4 (o 5) tentativi) non si indovina la frase il "
+    "gioco passa alla manche successiva, dopo la quinta manche il gioco termina.");
+
+void TesmoGame::Aiuto_Click()
+{
+    if (!m_ended)
+        m_s.window->messageBox(QuickHelp, QStringLiteral("Tesmo - Help"), GameWindow::Buttons::Ok);
+}
+
+void TesmoGame::MenuAiuto1_Click()
+{
+    m_s.window->startCommand(QStringLiteral("Start tesmo.htm"));
+}
+
+void TesmoGame::MenuMail_Click()
+{
+    m_s.window->startCommand(QStringLiteral("Start mailto:") + MailAddress);
+}
+
+void TesmoGame::menuPHP_Click()
+{
+    m_s.window->startCommand(QStringLiteral("Start ") + HomePage);
+}
+
+void TesmoGame::VLP_Click()
+{
+    m_s.window->startCommand(QStringLiteral("start vlp.htm"));
+}
+
+void TesmoGame::menuVLPONLine_Click()
+{
+    m_s.window->startCommand(QStringLiteral("Start ") + ShopPage);
+}
+
+void TesmoGame::About_Click()
+{
+    if (m_ended)
+        return;
+    m_s.window->showAbout();
+    SUONA(QStringLiteral("Tesmo"));
+}
+
+void TesmoGame::Label12_Click()
+{
+    m_s.window->startCommand(QStringLiteral("start ") + HomePage);
+}
+
 // ---------------------------------------------------------------- pointer
 
 void TesmoGame::Label12_MouseMove()

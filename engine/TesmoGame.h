@@ -87,6 +87,21 @@ public:
     void Option1_Click();
     void Option2_Click();
 
+    // Menus and links.
+    static const QString HomePage;   // the maker's site, ending with "/"
+    static const QString ShopPage;
+    static const QString MailAddress;
+    static const QString SiteName;   // shown by the link label
+    static const QString QuickHelp;
+    void Aiuto_Click();
+    void MenuAiuto1_Click();
+    void MenuMail_Click();
+    void menuPHP_Click();
+    void VLP_Click();
+    void menuVLPONLine_Click();
+    void About_Click();
+    void Label12_Click();
+
     // Pointer over the link label and back to the arrow.
     void Label12_MouseMove();
     void Form_MouseMove();

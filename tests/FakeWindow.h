@@ -128,6 +128,8 @@ public:
     bool highScoresOpen() const override { return highScores; }
     void closeHighScores() override { highScores = false; }
     void setMainEnabled(bool on) override { enabled = on; }
+    void showAbout() override { log << QStringLiteral("about"); }
+    void startCommand(const QString &commandLine) override { log << QStringLiteral("start: ") + commandLine; }
     void setApplicationPointer(Pointer p) override { pointer = p; }
     void flushPainting() override { log << QStringLiteral("pause"); }
     void terminate() override

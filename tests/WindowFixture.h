@@ -35,6 +35,7 @@ struct Window
                 return GameWindow::Answer::Ok;
             return answers.isEmpty() ? GameWindow::Answer::Yes : answers.takeFirst();
         });
+        form->setQuit([] {});
         form->setCongratulationsHandler([this](Form2 &) { ++congratulations; });
         form->load();
         form->show();

@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "Fonts.h"
 #include "Form2.h"
+#include "Form3.h"
 #include "Form4.h"
 #include "Layout.h"
 #include "MessageBox.h"
@@ -69,6 +70,8 @@ int mouseButton(Qt::MouseButton button)
 
 Form1::Form1(const Services &services, QWidget *parent)
     : QMainWindow(parent)
+    , m_start(services.programDir)
+    , m_quit([] { QCoreApplication::exit(0); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TESMO 2009"));
@@ -90,7 +93,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     buildPanel();
     buildBoard();
 
-    Label12 = makeLabel(surface, QStringLiteral("www.tesmo.example"), twipRect(4080, 6420, 855, 195),
+    Label12 = makeLabel(surface, TesmoGame::SiteName, twipRect(4080, 6420, 855, 195),
                         Fonts::tahoma(8.25));
     Label12->setObjectName(QStringLiteral("Label12"));
     QFont linkFont = Label12->font();
@@ -311,6 +314,13 @@ void Form1::buildMenus()
     connect(Nuova, &QAction::triggered, this, [this] { m_game->Nuova_Click(); });
     connect(Records, &QAction::triggered, this, [this] { m_game->Records_Click(); });
     connect(Esci, &QAction::triggered, this, [this] { m_game->Esci_Click(); });
+    connect(Aiuto, &QAction::triggered, this, [this] { m_game->Aiuto_Click(); });
+    connect(MenuAiuto1, &QAction::triggered, this, [this] { m_game->MenuAiuto1_Click(); });
+    connect(MenuMail, &QAction::triggered, this, [this] { m_game->MenuMail_Click(); });
+    connect(menuPHP, &QAction::triggered, this, [this] { m_game->menuPHP_Click(); });
+    connect(VLP, &QAction::triggered, this, [this] { m_game->VLP_Click(); });
+    connect(menuVLPONLine, &QAction::triggered, this, [this] { m_game->menuVLPONLine_Click(); });
+    connect(About, &QAction::triggered, this, [this] { m_game->About_Click(); });
 }
 
 void Form1::load()
@@ -356,6 +366,14 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
+    case QEvent::MouseButtonRelease:
+        if (watched == Label12) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton && Label12->rect().contains(mouse->position().toPoint()))
+                m_game->Label12_Click();
+            return true;
+        }
+        break;
     case QEvent::MouseMove:
         if (watched == Label12) {
             // Handled here: the window surface underneath must not see it.
@@ -384,7 +402,7 @@ void Form1::closeEvent(QCloseEvent *event)
     m_terminated = true;
     Timer1->stop();
     event->accept();
-    QCoreApplication::quit();
+    m_quit();
 }
 
 // ---------------------------------------------------------------- GameWindow
@@ -584,6 +602,21 @@ void Form1::setMainEnabled(bool enabled)
     setEnabled(enabled);
 }
 
+void Form1::showAbout()
+{
+    Form3 about(this, [this](const QString &commandLine) { startCommand(commandLine); },
+                [this](bool hand) { setApplicationPointer(hand ? Pointer::Hand : Pointer::Arrow); });
+    if (m_about)
+        m_about(about);
+    else
+        about.exec();
+}
+
+void Form1::startCommand(const QString &commandLine)
+{
+    m_start.run(commandLine);
+}
+
 void Form1::setApplicationPointer(Pointer pointer)
 {
     // One override for the whole program, changed in place rather than stacked.
@@ -607,5 +640,5 @@ void Form1::terminate()
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows)
         window->hide();
-    QCoreApplication::exit(0);
+    m_quit();
 }

@@ -2,6 +2,7 @@
 
 #include "engine/GameWindow.h"
 #include "engine/TesmoGame.h"
+#include "StartCommand.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -21,6 +22,7 @@ class QRadioButton;
 class QTimer;
 class QToolButton;
 class Form2;
+class Form3;
 class Form4;
 
 // The main window "TESMO 2009": the board, the control panel, the link label
@@ -51,10 +53,19 @@ public:
     using MessageResponder = std::function<Answer(const QString &text, const QString &title, Buttons)>;
     void setMessageResponder(MessageResponder responder) { m_responder = std::move(responder); }
     bool terminated() const { return m_terminated; }
+    // How the program ends once its windows are gone: by default the event
+    // loop is left; tests keep theirs running.
+    void setQuit(std::function<void()> quit) { m_quit = std::move(quit); }
     // Tests look at the congratulations window through this instead of
     // waiting in its modal loop.
     using CongratulationsHandler = std::function<void(Form2 &)>;
     void setCongratulationsHandler(CongratulationsHandler handler) { m_congratulations = std::move(handler); }
+
+    // Tests look at the about window through this instead of its modal loop.
+    using AboutHandler = std::function<void(Form3 &)>;
+    void setAboutHandler(AboutHandler handler) { m_about = std::move(handler); }
+    // Tests record what the start command would open.
+    StartCommand &startCommandRunner() { return m_start; }
 
     Form2 *form2();
     Form4 *form4() const;
@@ -114,6 +125,8 @@ public:
     bool highScoresOpen() const override;
     void closeHighScores() override;
     void setMainEnabled(bool enabled) override;
+    void showAbout() override;
+    void startCommand(const QString &commandLine) override;
     void setApplicationPointer(Pointer pointer) override;
     void flushPainting() override;
     void terminate() override;
@@ -133,6 +146,9 @@ private:
     std::unique_ptr<TesmoGame> m_game;
     MessageResponder m_responder;
     CongratulationsHandler m_congratulations;
+    AboutHandler m_about;
+    StartCommand m_start;
+    std::function<void()> m_quit;
     Form2 *m_form2 = nullptr;
     QPointer<Form4> m_form4;
     int m_cellColour[30] = {};

@@ -1,0 +1,286 @@
+#include "WindowFixture.h"
+#include "ui/Fonts.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
+#include "ui/StartCommand.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+// Menus, links, quick help and the about window, offscreen.
+class TestMenus : public QObject
+{
+    Q_OBJECT
+
+    struct Recorded : Window
+    {
+        QList<QUrl> opened;
+        int abouts = 0;
+        Recorded()
+        {
+            form->startCommandRunner().setOpener([this](const QUrl &url) {
+                opened << url;
+                return true;
+            });
+            form->setAboutHandler([this](Form3 &) {
+                ++abouts;
+                sound.played << QStringLiteral("(about closed)");
+            });
+        }
+    };
+
+    static QStringList captions(QMenu *menu)
+    {
+        QStringList out;
+        for (QAction *action : menu->actions()) {
+            if (action->isVisible())
+                out << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+        return out;
+    }
+
+    static void moveOver(QWidget *widget)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+    static Qt::CursorShape pointer()
+    {
+        return QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::CustomCursor;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Fonts::install();
+    }
+
+    void cleanup()
+    {
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+    }
+
+    void menuTree()
+    {
+        Window w;
+        QStringList names;
+        QStringList shortcuts;
+        for (QMenu *menu : {w->File, w->Help}) {
+            for (QAction *action : menu->actions()) {
+                names << action->objectName();
+                shortcuts << action->shortcut().toString();
+            }
+        }
+        QCOMPARE(names, (QStringList{"Nuova", "Records", "Meno", "Esci", "Aiuto", "MenuAiuto1", "Meno1", "MenuMail",
+                                     "menuPHP", "VLP", "mm", "menuVLPONLine", "Meno3", "About"}));
+        QCOMPARE(shortcuts, (QStringList{"F2", "F3", "", "Ctrl+F4", "F1", "", "", "", "", "F6", "", "", "", "F4"}));
+        QCOMPARE(captions(w->File), (QStringList{"&Nuova Partita", "&Hiscores", "-", "&Esci"}));
+        QCOMPARE(captions(w->Help), (QStringList{"&Aiuto veloce", "A&iuto", "-", "&Scrivi E-Mail all'autore ...",
+                                                 "&Visita Home Page ...", "-", "Acquista VLP On-line ...",
+                                                 "A&bout"}));
+        QCOMPARE(w->VLP->text(), QStringLiteral("&Vosti Letter Pack ..."));
+    }
+
+    void quickHelp()
+    {
+        Window w;
+        QTest::keyClick(w.form.get(), Qt::Key_F1);
+        QCOMPARE(w.boxes.size(), 1);
+        QCOMPARE(w.boxes[0], TesmoGame::QuickHelp);
+        QCOMPARE(TesmoGame::QuickHelp.size(), 887);
+        QVERIFY(!TesmoGame::QuickHelp.contains(u'\n'));
+        QVERIFY(TesmoGame::QuickHelp.startsWith("Tesmo è un videogioco ispirato alla omonima trasmissione"));
+        QVERIFY(TesmoGame::QuickHelp.endsWith("dopo la quinta manche il gioco termina."));
+    }
+
+    void startTargets_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("local page") << "Start tesmo.htm" << "file:DIR/tesmo.htm";
+        QTest::newRow("lower-case start") << "start vlp.htm" << "file:DIR/vlp.htm";
+        QTest::newRow("name in another case") << "start TESMO.HTM" << "file:DIR/tesmo.htm";
+        QTest::newRow("missing page") << "Start manca.htm" << "file:DIR/manca.htm";
+        QTest::newRow("web page") << "Start https://www.tesmo.example/" << "https://www.tesmo.example/";
+        QTest::newRow("mail") << "start mailto:autore@tesmo.example" << "mailto:autore@tesmo.example";
+        QTest::newRow("no target") << "Start" << "";
+    }
+    void startTargets()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, url);
+        QTemporaryDir folder;
+        TestFiles::write(QDir(folder.path()), "tesmo.htm", "<html></html>");
+        StartCommand start(QDir(folder.path()));
+        const QString expected = url.startsWith("file:")
+            ? QUrl::fromLocalFile(QDir(folder.path()).filePath(url.mid(9))).toString()
+            : url;
+        QCOMPARE(start.target(command).toString(), expected);
+    }
+
+    void menuLinks()
+    {
+        Recorded w;
+        const QDir dir(w.folder.path());
+        TestFiles::write(dir, "tesmo.htm", "<html></html>");
+        // The program was started elsewhere: pages are still looked up beside it.
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(QDir::tempPath());
+        w->MenuAiuto1->trigger();
+        QDir::setCurrent(before);
+        w->MenuMail->trigger();
+        w->menuPHP->trigger();
+        w->menuVLPONLine->trigger();
+        w->VLP->trigger();
+        QTest::mouseClick(w->Label12, Qt::LeftButton);
+        QCOMPARE(w.opened, (QList<QUrl>{QUrl::fromLocalFile(dir.filePath("tesmo.htm")),
+                                        QUrl("mailto:autore@tesmo.example"), QUrl("https://www.tesmo.example/"),
+                                        QUrl("https://www.tesmo.example/acquistavlp.asp"),
+                                        QUrl::fromLocalFile(dir.filePath("vlp.htm")),
+                                        QUrl("https://www.tesmo.example/")}));
+        QVERIFY(w.opened[3].path().endsWith("/acquistavlp.asp"));
+        QCOMPARE(w->Label12->text(), QStringLiteral("www.tesmo.example"));
+        // The hidden entry's key does nothing.
+        QTest::keyClick(w.form.get(), Qt::Key_F6);
+        QCOMPARE(w.opened.size(), 6);
+        // The game went on untouched.
+        QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
+    }
+
+    void startWithoutADesktopNeverStops()
+    {
+        Window w;
+        w->MenuAiuto1->trigger();   // offscreen: the desktop refuses, silently
+        w->menuPHP->trigger();
+        QVERIFY(!w->terminated());
+        QCOMPARE(w.boxes.size(), 0);
+    }
+
+    void shortcutKeys()
+    {
+        Window w;
+        w.type("XXXXX");
+        QTest::keyClick(w.form.get(), Qt::Key_F3);
+        QVERIFY(w->form4());
+        QTest::mouseClick(w->form4()->Command3d1, Qt::LeftButton);
+        QTRY_VERIFY(!w->form4());
+        QTest::keyClick(w.form.get(), Qt::Key_F2);
+        QCOMPARE(w->Label10[0]->text(), QString());
+        QTest::keyClick(w.form.get(), Qt::Key_F4, Qt::ControlModifier);
+        QVERIFY(w->terminated());
+        QVERIFY(QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
+    }
+
+    void aboutThenVoice()
+    {
+        Recorded w;
+        w->List1->setCurrentRow(1);
+        QTest::keyClick(w.form.get(), Qt::Key_F4);
+        QCOMPARE(w.abouts, 1);
+        QCOMPARE(w.sound.played, (QStringList{"(about closed)", "Tesmo.wav"}));
+        w->List1->setCurrentRow(0);
+        w->About->trigger();
+        QCOMPARE(w.sound.played.size(), 3);  // "Nessuno": no voice after the window
+    }
+
+    void aboutWindow()
+    {
+        Window w;
+        QList<QString> started;
+        QList<bool> pointers;
+        Form3 about(w.form.get(), [&](const QString &line) { started << line; },
+                    [&](bool hand) { pointers << hand; });
+        QCOMPARE(about.windowTitle(), QStringLiteral("Tesmo"));
+        QCOMPARE(about.size(), QSize(417, 411));
+        QCOMPARE(about.Frame1->geometry(), QRect(32, 12, 347, 45));
+        QCOMPARE(about.Frame2->geometry(), QRect(32, 64, 347, 255));
+        QCOMPARE(about.Command3d1->geometry(), QRect(32, 326, 347, 73));
+        QCOMPARE(about.Command3d1->text(), QStringLiteral("&OK"));
+        QCOMPARE(about.Command3d1->toolTip(), QStringLiteral("Torna al gioco"));
+        QCOMPARE(about.Picture1->geometry(), QRect(26, 10, 33, 33));
+        QCOMPARE(about.Label1[3]->text(),
+                 QStringLiteral("Per ricevere il CD-ROM con tutto il Vosti Letter Pack (Diversi giochi con le lettere "
+                                "registrati, giochi con le carte, utilities ed altro) visitare questo sito:"));
+        QCOMPARE(about.Label1[0]->text(),
+                 QStringLiteral("Per gli effetti sonori  ringrazio Tobio e Serilla le cui voci sono state campionate "
+                                "alla loro età di 23 mesi."));
+        QCOMPARE(about.Label1[5]->text(), QStringLiteral("https://www.tesmo.example/acquistavlp.asp"));
+        QCOMPARE(about.Label1[1]->text(), QStringLiteral("https://www.tesmo.example/"));
+        QCOMPARE(about.Label1[4]->text(), QStringLiteral("autore@tesmo.example"));
+        QCOMPARE(about.Label1[2]->text(), Form3::PostalContact);
+        QCOMPARE(about.Label1[1]->pos(), QPoint(90, 160));
+        QCOMPARE(about.Label1[3]->height(), 42);  // never smaller than designed
+        QVERIFY(about.Label1[0]->height() >= about.Label1[0]->heightForWidth(about.Label1[0]->width()));
+        QVERIFY(about.Label1[1]->font().underline() && about.Label1[1]->font().bold());
+        about.ensurePolished();
+        QCOMPARE(about.Label1[5]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(about.Label1[2]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(about.Label1[0]->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+
+        // Links.
+        for (int i = 0; i < 6; ++i)
+            QTest::mouseClick(about.Label1[i], Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(started, (QList<QString>{"Start https://www.tesmo.example/", "start mailto:autore@tesmo.example",
+                                          "start https://www.tesmo.example/acquistavlp.asp"}));
+
+        // Pointer: hand over the links, arrow over the rest of the text and the
+        // surface; nothing over the frame of the credits, its picture or the button.
+        for (int i = 0; i < 6; ++i)
+            moveOver(about.Label1[i]);
+        QCOMPARE(pointers, (QList<bool>{false, true, false, false, true, true}));
+        for (QWidget *arrow : {static_cast<QWidget *>(about.Frame2), static_cast<QWidget *>(&about)}) {
+            pointers.clear();
+            moveOver(arrow);
+            QVERIFY(!pointers.isEmpty() && !pointers.contains(true));
+        }
+        pointers.clear();
+        for (QWidget *silent : {static_cast<QWidget *>(about.Frame1), static_cast<QWidget *>(about.Picture1),
+                                static_cast<QWidget *>(about.Label2), static_cast<QWidget *>(about.Command3d1)})
+            moveOver(silent);
+        QVERIFY(pointers.isEmpty());
+    }
+
+    void aboutPointerThroughTheMainWindow()
+    {
+        Window w;
+        w->setAboutHandler([](Form3 &about) {
+            moveOver(about.Label1[4]);
+            QCOMPARE(pointer(), Qt::BitmapCursor);
+            QCOMPARE(QGuiApplication::overrideCursor()->hotSpot(), QPoint(14, 7));
+            moveOver(about.Label1[2]);
+            QCOMPARE(pointer(), Qt::ArrowCursor);
+            QTest::mouseClick(about.Command3d1, Qt::LeftButton);
+            QVERIFY(!about.isVisible());
+        });
+        w->About->trigger();
+        QVERIFY(w->isEnabled());
+        QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
+    }
+
+    void aboutModalUntilOk()
+    {
+        Window w;
+        bool seen = false;
+        QTimer::singleShot(200, w.form.get(), [&] {
+            auto *about = w->findChild<Form3 *>();
+            if (!about || !about->isVisible())
+                return;
+            seen = true;
+            QTest::mouseClick(about->Command3d1, Qt::LeftButton);
+        });
+        w->setAboutHandler(nullptr);
+        w->About->trigger();
+        QVERIFY(seen);
+        QVERIFY(w->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestMenus)
+#include "tst_menus.moc"

@@ -1,0 +1,34 @@
+#include "StartCommand.h"
+
+#include "storage/FileNames.h"
+
+#include <QDesktopServices>
+#include <QRegularExpression>
+
+StartCommand::StartCommand(const QDir &programDir)
+    : m_dir(programDir)
+    , m_opener([](const QUrl &url) { return QDesktopServices::openUrl(url); })
+{
+}
+
+QUrl StartCommand::target(const QString &commandLine) const
+{
+    static const QRegularExpression command(QStringLiteral("^\\s*start\\s+(.*\\S)\\s*$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = command.match(commandLine);
+    if (!match.hasMatch())
+        return {};
+    const QString target = match.captured(1);
+    static const QRegularExpression scheme(QStringLiteral("^(https?|ftp|mailto):"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (scheme.match(target).hasMatch())
+        return QUrl(target);
+    return QUrl::fromLocalFile(FileNames::resolve(m_dir, target));
+}
+
+void StartCommand::run(const QString &commandLine) const
+{
+    const QUrl url = target(commandLine);
+    if (url.isValid() && m_opener)
+        m_opener(url);
+}

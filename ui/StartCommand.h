@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+// Carries out "Start target" / "start target" the way the desktop opens
+// things: web pages in the browser, "mailto:" in the mail program, local files
+// with their associated application. Local names are looked up in the
+// program's folder, whatever the letter case and whatever folder the program
+// was started from. Returns at once; failures stay silent.
+class StartCommand
+{
+public:
+    using Opener = std::function<bool(const QUrl &)>;
+
+    explicit StartCommand(const QDir &programDir);
+
+    // The target of a command line as a URL; empty when there is no target.
+    QUrl target(const QString &commandLine) const;
+    void run(const QString &commandLine) const;
+
+    // Replaces the desktop (tests record the URLs instead).
+    void setOpener(Opener opener) { m_opener = std::move(opener); }
+
+private:
+    QDir m_dir;
+    Opener m_opener;
+};
