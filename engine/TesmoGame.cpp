@@ -592,10 +592,10 @@ void TesmoGame::changeAttempts(int attempts)
 
 // ---------------------------------------------------------------- menus and links
 
-const QString TesmoGame::HomePage = QStringLiteral("https://www.tesmo.example/");
+const QString TesmoGame::HomePage = QStringLiteral("https://tesmo.example/");
 const QString TesmoGame::ShopPage = TesmoGame::HomePage + QStringLiteral("acquistavlp.asp");
 const QString TesmoGame::MailAddress = QStringLiteral("autore@tesmo.example");
-const QString TesmoGame::SiteName = QStringLiteral("www.tesmo.example");
+const QString TesmoGame::SiteName = QStringLiteral("tesmo.example");
 const QString TesmoGame::QuickHelp = QStringLiteral(
     "Tesmo è un videogioco ispirato alla omonima trasmissione televisiva. Il gioco consiste nell'indovinare "
     "una parola di 5 caratteri nascosta dietro a cinque caselle. L'unico aiuto è che viene mostrata una "

@@ -108,7 +108,7 @@ private slots:
         QTest::newRow("lower-case start") << "start vlp.htm" << "file:DIR/vlp.htm";
         QTest::newRow("name in another case") << "start TESMO.HTM" << "file:DIR/tesmo.htm";
         QTest::newRow("missing page") << "Start manca.htm" << "file:DIR/manca.htm";
-        QTest::newRow("web page") << "Start https://www.tesmo.example/" << "https://www.tesmo.example/";
+        QTest::newRow("web page") << "Start https://tesmo.example/" << "https://tesmo.example/";
         QTest::newRow("mail") << "start mailto:autore@tesmo.example" << "mailto:autore@tesmo.example";
         QTest::newRow("no target") << "Start" << "";
     }
@@ -141,12 +141,12 @@ private slots:
         w->VLP->trigger();
         QTest::mouseClick(w->Label12, Qt::LeftButton);
         QCOMPARE(w.opened, (QList<QUrl>{QUrl::fromLocalFile(dir.filePath("tesmo.htm")),
-                                        QUrl("mailto:autore@tesmo.example"), QUrl("https://www.tesmo.example/"),
-                                        QUrl("https://www.tesmo.example/acquistavlp.asp"),
+                                        QUrl("mailto:autore@tesmo.example"), QUrl("https://tesmo.example/"),
+                                        QUrl("https://tesmo.example/acquistavlp.asp"),
                                         QUrl::fromLocalFile(dir.filePath("vlp.htm")),
-                                        QUrl("https://www.tesmo.example/")}));
+                                        QUrl("https://tesmo.example/")}));
         QVERIFY(w.opened[3].path().endsWith("/acquistavlp.asp"));
-        QCOMPARE(w->Label12->text(), QStringLiteral("www.tesmo.example"));
+        QCOMPARE(w->Label12->text(), QStringLiteral("tesmo.example"));
         // The hidden entry's key does nothing.
         QTest::keyClick(w.form.get(), Qt::Key_F6);
         QCOMPARE(w.opened.size(), 6);
@@ -211,11 +211,15 @@ private slots:
         QCOMPARE(about.Label1[0]->text(),
                  QStringLiteral("Per gli effetti sonori  ringrazio Tobio e Serilla le cui voci sono state campionate "
                                 "alla loro età di 23 mesi."));
-        QCOMPARE(about.Label1[5]->text(), QStringLiteral("https://www.tesmo.example/acquistavlp.asp"));
-        QCOMPARE(about.Label1[1]->text(), QStringLiteral("https://www.tesmo.example/"));
+        QCOMPARE(about.Label1[5]->text(), QStringLiteral("https://tesmo.example/acquistavlp.asp"));
+        QCOMPARE(about.Label1[1]->text(), QStringLiteral("https://tesmo.example/"));
         QCOMPARE(about.Label1[4]->text(), QStringLiteral("autore@tesmo.example"));
         QCOMPARE(about.Label1[2]->text(), Form3::PostalContact);
         QCOMPARE(about.Label1[1]->pos(), QPoint(90, 160));
+        // Each link fits on its line.
+        for (int link : {1, 4, 5})
+            QVERIFY(QFontMetrics(about.Label1[link]->font()).horizontalAdvance(about.Label1[link]->text())
+                    <= about.Label1[link]->width());
         QCOMPARE(about.Label1[3]->height(), 42);  // never smaller than designed
         QVERIFY(about.Label1[0]->height() >= about.Label1[0]->heightForWidth(about.Label1[0]->width()));
         QVERIFY(about.Label1[1]->font().underline() && about.Label1[1]->font().bold());
@@ -227,8 +231,8 @@ private slots:
         // Links.
         for (int i = 0; i < 6; ++i)
             QTest::mouseClick(about.Label1[i], Qt::LeftButton, {}, QPoint(3, 3));
-        QCOMPARE(started, (QList<QString>{"Start https://www.tesmo.example/", "start mailto:autore@tesmo.example",
-                                          "start https://www.tesmo.example/acquistavlp.asp"}));
+        QCOMPARE(started, (QList<QString>{"Start https://tesmo.example/", "start mailto:autore@tesmo.example",
+                                          "start https://tesmo.example/acquistavlp.asp"}));
 
         // Pointer: hand over the links, arrow over the rest of the text and the
         // surface; nothing over the frame of the credits, its picture or the button.
