@@ -30,16 +30,7 @@ const QColor DarkBlueText(0, 0, 192);
 QToolButton *makeButton(QWidget *parent, const QString &caption, const QPixmap &picture,
                         const QString &tip, const QRect &rect)
 {
-    auto *button = new QToolButton(parent);
-    button->setText(caption);
-    button->setIcon(QIcon(picture));
-    button->setIconSize(QSize(32, 32));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFont(Fonts::tahoma(8.25));
-    button->setToolTip(tip);
-    button->setFocusPolicy(Qt::StrongFocus);
-    button->setGeometry(rect);
-    return button;
+    return makePictureButton(parent, caption, QIcon(picture), QSize(32, 32), tip, rect);
 }
 
 int shiftState(Qt::KeyboardModifiers modifiers)

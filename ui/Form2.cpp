@@ -31,16 +31,9 @@ Form2::Form2(QWidget *parent)
         Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
     }
 
-    Command3d1 = new QToolButton(this);
+    Command3d1 = makePictureButton(this, QStringLiteral("&OK"), Artwork::congratsIcon(), QSize(32, 32),
+                                   QStringLiteral("Torna al gioco"), twipRect(750, 2070, 4665, 1035));
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
-    Command3d1->setGeometry(twipRect(750, 2070, 4665, 1035));
-    Command3d1->setText(QStringLiteral("&OK"));
-    Command3d1->setIcon(Artwork::congratsIcon());
-    Command3d1->setIconSize(QSize(32, 32));
-    Command3d1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    Command3d1->setFont(Fonts::tahoma(8.25));
-    Command3d1->setToolTip(QStringLiteral("Torna al gioco"));
-    Command3d1->setFocusPolicy(Qt::StrongFocus);
     connect(Command3d1, &QToolButton::clicked, this, &Form2::Command3d1_Click);
 
     Timer1 = new QTimer(this);

@@ -39,16 +39,9 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
     setMouseTracking(true);
     installEventFilter(this);
 
-    Command3d1 = new QToolButton(this);
+    Command3d1 = makePictureButton(this, QStringLiteral("&OK"), QIcon(Artwork::exitPicture()), QSize(32, 32),
+                                   QStringLiteral("Torna al gioco"), twipRect(480, 4890, 5205, 1095), 9.75);
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
-    Command3d1->setGeometry(twipRect(480, 4890, 5205, 1095));
-    Command3d1->setText(QStringLiteral("&OK"));
-    Command3d1->setIcon(QIcon(Artwork::exitPicture()));
-    Command3d1->setIconSize(QSize(32, 32));
-    Command3d1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    Command3d1->setFont(Fonts::tahoma(9.75));
-    Command3d1->setToolTip(QStringLiteral("Torna al gioco"));
-    Command3d1->setFocusPolicy(Qt::StrongFocus);
     connect(Command3d1, &QToolButton::clicked, this, &Form3::Command3d1_Click);
 
     Frame2 = new QGroupBox(this);

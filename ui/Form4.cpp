@@ -40,16 +40,9 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setStyleSheet(QStringLiteral("QLabel { color: #000000; background: transparent; }"));
 
-    Command3d1 = new QToolButton(this);
+    Command3d1 = makePictureButton(this, QStringLiteral("&OK"), QIcon(Artwork::okPicture64()), QSize(64, 63),
+                                   QStringLiteral("Torna al gioco"), twipRect(4320, 120, 1875, 1275));
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
-    Command3d1->setGeometry(twipRect(4320, 120, 1875, 1275));
-    Command3d1->setText(QStringLiteral("&OK"));
-    Command3d1->setIcon(QIcon(Artwork::okPicture64()));
-    Command3d1->setIconSize(QSize(64, 63));
-    Command3d1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    Command3d1->setFont(Fonts::tahoma(8.25));
-    Command3d1->setToolTip(QStringLiteral("Torna al gioco"));
-    Command3d1->setFocusPolicy(Qt::StrongFocus);
     connect(Command3d1, &QToolButton::clicked, this, &Form4::Command3d1_Click);
 
     Frame1 = new QGroupBox(QStringLiteral("Migliori punteggi"), this);

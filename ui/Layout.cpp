@@ -1,7 +1,10 @@
 #include "Layout.h"
 
+#include "Fonts.h"
+
 #include <QLabel>
 #include <QScreen>
+#include <QToolButton>
 #include <QWidget>
 
 QRect twipRect(int left, int top, int width, int height)
@@ -24,6 +27,21 @@ QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const
     label->setFont(font);
     label->setAlignment(alignment);
     return label;
+}
+
+QToolButton *makePictureButton(QWidget *parent, const QString &caption, const QIcon &picture,
+                               const QSize &pictureSize, const QString &tip, const QRect &rect, double fontPoints)
+{
+    auto *button = new QToolButton(parent);
+    button->setText(caption);
+    button->setIcon(picture);
+    button->setIconSize(pictureSize);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFont(Fonts::tahoma(fontPoints));
+    button->setToolTip(tip);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setGeometry(rect);
+    return button;
 }
 
 void centreOnScreen(QWidget *window)

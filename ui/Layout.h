@@ -5,7 +5,9 @@
 #include <QRect>
 #include <QString>
 
+class QIcon;
 class QLabel;
+class QToolButton;
 class QWidget;
 
 // Twips to pixels at 96 dots per inch.
@@ -21,6 +23,11 @@ QString labelStyle(const QColor &background, const QColor &text, bool border);
 
 QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const QFont &font,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+// A button with its picture above its caption, the way the game's buttons look.
+QToolButton *makePictureButton(QWidget *parent, const QString &caption, const QIcon &picture,
+                               const QSize &pictureSize, const QString &tip, const QRect &rect,
+                               double fontPoints = 8.25);
 
 // Places a window in the middle of its screen, by its outer size.
 void centreOnScreen(QWidget *window);
