@@ -6,7 +6,6 @@ set -euo pipefail
 packages=(
   make cmake g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-wine fonts-liberation fontconfig
 )
 

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -20,8 +21,12 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -323,14 +328,14 @@ void Form1::load()
 
 bool Form1::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate && m_game && !m_terminated)
+    if (event->type() == QEvent::WindowActivate && m_game && !m_terminated && !m_flushing)
         m_game->Form_Activate();
     return QMainWindow::event(event);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_terminated || !m_game)
+    if (m_terminated || m_flushing || !m_game)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress: {
@@ -620,8 +625,29 @@ void Form1::setApplicationPointer(Pointer pointer)
 
 void Form1::flushPainting()
 {
-    if (isVisible())
-        repaint();
+    // A window shown a moment ago (the high-score table before "Ciao") is not
+    // on screen until the display has mapped it: wait for that briefly,
+    // handling window-system events only, never input or timers.
+    auto unexposed = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(), [](QWidget *window) {
+            return window->isVisible() && window->windowHandle() && !window->windowHandle()->isExposed();
+        });
+    };
+    QElapsedTimer waited;
+    waited.start();
+    m_flushing = true;  // no handler of the game runs meanwhile
+    while (unexposed() && waited.elapsed() < 250) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
+        if (unexposed())
+            QThread::msleep(5);
+    }
+    m_flushing = false;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible())
+            window->repaint();
+    }
 }
 
 void Form1::terminate()

@@ -153,4 +153,5 @@ private:
     QPointer<Form4> m_form4;
     int m_cellColour[30] = {};
     bool m_terminated = false;
+    bool m_flushing = false;
 };
