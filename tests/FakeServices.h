@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <functional>
 
 // A clock that only moves when the game sleeps or a test advances it.
 class FakeClock : public Clock
@@ -36,9 +37,12 @@ class FakeSound : public SoundPlayer
 public:
     QStringList played;
     QStringList *log = nullptr;  // shared with the window, to check the order
+    std::function<void(const QString &)> onPlay;
     void play(const QString &fileName) override
     {
         played.append(fileName);
+        if (onPlay)
+            onPlay(fileName);
         if (log)
             log->append(QStringLiteral("sound ") + fileName);
     }

@@ -159,6 +159,21 @@ private slots:
         }
     }
 
+    void tableOnScreenWhileCiaoPlays()
+    {
+        Window w;
+        w->List1->setCurrentRow(1);
+        bool tableShown = false;
+        w.sound.onPlay = [&](const QString &file) {
+            if (file == "Ciao.wav")
+                tableShown = w->form4() && w->form4()->isVisible() && !w->isEnabled();
+        };
+        QTest::mouseClick(w->Command3d1, Qt::LeftButton);
+        QVERIFY(tableShown);
+        QVERIFY(w->terminated());
+        QVERIFY(!w->isVisible());
+    }
+
 private:
     static QColor qbColorForTest(int n)
     {
