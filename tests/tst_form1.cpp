@@ -266,6 +266,26 @@ private slots:
         QCOMPARE(w.boxes.size(), 2);
     }
 
+    void dictionaryChoice()
+    {
+        Window w;
+        const QDir dir(w.folder.path());
+        TestFiles::write(dir, "tesmodat.2", TestFiles::wordList({"HOUSE"}));
+        w.type("XXXXX");
+        // Typing into the box neither adds a list nor changes the game.
+        w->Combo1->lineEdit()->selectAll();
+        QTest::keyClicks(w->Combo1->lineEdit(), "Klingon");
+        QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Return);
+        QCOMPARE(w->Combo1->count(), 3);
+        QCOMPARE(w->Label10[0]->text(), QStringLiteral("XXXXX"));
+        // Choosing "English" starts a fresh game with an English word.
+        w->Combo1->setCurrentIndex(1);
+        emit w->Combo1->activated(1);
+        QCOMPARE(w->game().state().Solution, QStringLiteral("HOUSE"));
+        QCOMPARE(w->Label10[0]->text(), QString());
+        QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
+    }
+
     void menus()
     {
         Window w;

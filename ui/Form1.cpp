@@ -252,6 +252,7 @@ void Form1::buildPanel()
     Combo1->setGeometry(twipRect(210, 4950, 1005, 315));
     Combo1->setFont(small);
     Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);  // typing never adds a word list
     Combo1->setEditText(QStringLiteral("Combo1"));
 
     Command3d3 = makeButton(Frame2, QStringLiteral("&Hiscores"), Artwork::hiscoresPicture(),
