@@ -18,11 +18,6 @@ QString resolve(const QDir &dir, const QString &name)
     return exact;
 }
 
-bool exists(const QDir &dir, const QString &name)
-{
-    return QFileInfo(resolve(dir, name)).isFile();
-}
-
 bool writeAtomically(const QString &path, const QByteArray &data)
 {
     QSaveFile file(path);

@@ -11,9 +11,6 @@ namespace FileNames {
 // dir/name, so that a file written there is created under the given name.
 QString resolve(const QDir &dir, const QString &name);
 
-// Whether a file of that name exists in dir, in any letter case.
-bool exists(const QDir &dir, const QString &name);
-
 // Replaces the file at path with data in one step: the former file stays
 // whole if anything fails. Returns false on failure.
 bool writeAtomically(const QString &path, const QByteArray &data);

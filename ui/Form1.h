@@ -93,9 +93,6 @@ public:
     QAction *menuPHP = nullptr, *VLP = nullptr, *mm = nullptr, *menuVLPONLine = nullptr;
     QAction *Meno3 = nullptr, *About = nullptr;
 
-    // The colour numbers of the board cells, as last painted.
-    int cellColour(int cell) const { return m_cellColour[cell]; }
-
     // GameWindow
     void setCellText(int cell, const QString &text) override;
     void setCellColour(int cell, int colour) override;
@@ -151,7 +148,7 @@ private:
     std::function<void()> m_quit;
     Form2 *m_form2 = nullptr;
     QPointer<Form4> m_form4;
-    int m_cellColour[30] = {};
+    int m_cellColour[30] = {};  // palette numbers as last painted, to skip repaints
     bool m_terminated = false;
     bool m_flushing = false;
 };
