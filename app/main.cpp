@@ -1,5 +1,5 @@
 #include "SystemServices.h"
-#include "sound/QtSoundPlayer.h"
+#include "sound/OpenAlSoundPlayer.h"
 #include "ui/Fonts.h"
 #include "ui/Form1.h"
 
@@ -19,12 +19,16 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     SystemRandom random;
-    QtSoundPlayer sound(programDir);
+    OpenAlSoundPlayer sound(programDir);
 
     Form1 form(Form1::Services{&clock, &random, &sound, programDir});
     form.load();
-    if (form.terminated())
-        return 0;
-    form.show();
-    return app.exec();
+    int status = 0;
+    if (!form.terminated()) {
+        form.show();
+        status = app.exec();
+    }
+    // The game ends right after starting its goodbye: let it be heard.
+    sound.waitForLastClip();
+    return status;
 }

@@ -1,65 +1,280 @@
+#include "PulseServer.h"
 #include "TestFiles.h"
-#include "sound/QtSoundPlayer.h"
+#include "sound/Clip.h"
+#include "sound/OpenAlSoundPlayer.h"
 
+#include <QStandardPaths>
+#include <QtEndian>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
 namespace {
 
-// The real player with its output replaced by a record of what it would play.
-class RecordingPlayer : public QtSoundPlayer
-{
-public:
-    using QtSoundPlayer::QtSoundPlayer;
-    QStringList started;
-    int beeps = 0;
+// The recording's rate: that of the voices.
+constexpr int Rate = 22050;
+// A sample louder than this (in the files) is sound, quieter is silence.
+constexpr double Loud = 300;
+// Pauses within one sound shorter than this do not split it.
+constexpr int Gap = Rate * 40 / 1000;
+// How closely a sound heard must match its clip's length, in seconds.
+constexpr double Tolerance = 0.030;
+// Envelope window, in samples: 5 ms.
+constexpr int Window = Rate / 200;
 
-protected:
-    void startPlayback(const QString &path) override { started << QFileInfo(path).fileName(); }
-    void defaultSound() override { ++beeps; }
+using Samples = std::vector<short>;
+
+Samples fromBytes(const QByteArray &raw)
+{
+    Samples out(size_t(raw.size()) / 2);
+    std::memcpy(out.data(), raw.constData(), out.size() * 2);
+    return out;
+}
+
+// The samples of a 16-bit mono PCM wave file, read without the player's code.
+Samples waveSamples(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    for (qsizetype at = 12; at + 8 <= bytes.size();) {
+        const quint32 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
+        if (bytes.mid(at, 4) == "data")
+            return fromBytes(bytes.mid(at + 8, size));
+        at += 8 + size + (size & 1);
+    }
+    return {};
+}
+
+struct Burst
+{
+    qsizetype first;
+    qsizetype last;
+    double seconds(int rate = Rate) const { return double(last - first) / rate; }
+};
+
+// Runs of sound louder than threshold, pauses shorter than Gap bridged.
+QList<Burst> bursts(const Samples &s, double threshold, int gap = Gap)
+{
+    QList<Burst> out;
+    for (qsizetype i = 0; i < qsizetype(s.size()); ++i) {
+        if (std::abs(s[size_t(i)]) <= threshold)
+            continue;
+        if (!out.isEmpty() && i - out.last().last <= gap)
+            out.last().last = i;
+        else
+            out.append({i, i});
+    }
+    return out;
+}
+
+// Loudness in 5 ms windows from sample `from` on.
+std::vector<double> envelope(const Samples &s, qsizetype from, int windows)
+{
+    std::vector<double> out;
+    for (int w = 0; w < windows; ++w) {
+        double sum = 0;
+        for (qsizetype i = from + w * Window; i < from + (w + 1) * Window; ++i)
+            sum += i < qsizetype(s.size()) ? double(s[size_t(i)]) * s[size_t(i)] : 0.0;
+        out.push_back(std::sqrt(sum / Window));
+    }
+    return out;
+}
+
+// Cosine likeness of two envelopes.
+double likeness(const std::vector<double> &a, const std::vector<double> &b)
+{
+    double ab = 0, aa = 0, bb = 0;
+    for (size_t i = 0; i < std::min(a.size(), b.size()); ++i) {
+        ab += a[i] * b[i];
+        aa += a[i] * a[i];
+        bb += b[i] * b[i];
+    }
+    return aa > 0 && bb > 0 ? ab / std::sqrt(aa * bb) : 0;
+}
+
+// A clip as it should be heard.
+struct Reference
+{
+    QString name;
+    Samples samples;
+    Burst sound; // where it is louder than Loud
 };
 
 } // namespace
 
-// Which recording a sound name reaches, and what happens without one.
+// The real player on a real sound server: what is heard, recorded from the
+// server's output.
 class TestSound : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void filesWhateverTheirCase_data()
+    std::unique_ptr<PulseServer> m_server;
+    QList<Reference> m_references;
+
+    const Reference &reference(const QString &name) const
     {
-        QTest::addColumn<QString>("asked");
-        QTest::addColumn<QString>("played");
-        QTest::newRow("TESMO") << "TESMO.wav" << "Tesmo.wav";
-        QTest::newRow("Tesmo") << "Tesmo.wav" << "Tesmo.wav";
-        QTest::newRow("si") << "si.wav" << "Si.wav";
-        QTest::newRow("second voice") << "c'e-1.wav" << "c'e-1.wav";
-        QTest::newRow("missing") << "Ciao.wav" << "";
-    }
-    void filesWhateverTheirCase()
-    {
-        QFETCH(QString, asked);
-        QFETCH(QString, played);
-        QTemporaryDir folder;
-        const QDir dir(folder.path());
-        for (const char *name : {"Tesmo.wav", "Si.wav", "c'e-1.wav"})
-            TestFiles::write(dir, name, "RIFF");
-        RecordingPlayer player(dir);
-        player.play(asked);
-        QCOMPARE(player.started, played.isEmpty() ? QStringList() : QStringList{played});
-        QCOMPARE(player.beeps, played.isEmpty() ? 1 : 0);
+        for (const Reference &r : m_references)
+            if (r.name == name)
+                return r;
+        qFatal("no reference clip %s", qPrintable(name));
     }
 
-    // With no sound device here, playing real clips one after another neither
-    // blocks nor fails.
-    void realClipsWithoutADevice()
+    // The reference whose loudness over time is most like the burst's.
+    QString recognise(const Samples &recording, const Burst &burst) const
     {
+        QString best;
+        double bestLikeness = -1;
+        for (const Reference &r : m_references) {
+            const int windows = int((r.sound.last - r.sound.first) / Window) + 1;
+            const double l = likeness(envelope(recording, burst.first, windows),
+                                      envelope(r.samples, r.sound.first, windows));
+            if (l > bestLikeness) {
+                bestLikeness = l;
+                best = r.name;
+            }
+        }
+        return best;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_server = std::make_unique<PulseServer>();
+        QVERIFY2(m_server->error().isEmpty(), qPrintable(m_server->error()));
+
         const QDir data(QStringLiteral(TESMO_DATA_DIR));
-        QtSoundPlayer player(data);
-        for (const char *name : {"Si.wav", "No-1.wav", "c'e.wav", "Tesmo.wav"})
-            player.play(QString::fromLatin1(name));
-        QTest::qWait(200);
+        for (const QString &file : data.entryList({QStringLiteral("*.wav")})) {
+            const Samples s = waveSamples(data.filePath(file));
+            QVERIFY2(!s.empty(), qPrintable(file));
+            m_references.append({file, s, bursts(s, Loud, int(s.size())).first()});
+        }
+        // The desktop's alert sound stands in for a missing recording.
+        const QString bell = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                    QStringLiteral("sounds/freedesktop/stereo/bell.oga"));
+        QVERIFY2(!bell.isEmpty(), "the freedesktop sound theme is not installed");
+        QFile file(bell);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::optional<Clip> clip = Clip::decode(file.readAll());
+        QVERIFY(clip && clip->rate >= Rate);
+        // As the recording hears it: one channel at the voices' rate.
+        Samples mono;
+        const size_t frames = clip->samples.size() / size_t(clip->channels);
+        for (size_t f = 0; f < frames; f = size_t(double(mono.size() + 1) * clip->rate / Rate)) {
+            int sum = 0;
+            for (int c = 0; c < clip->channels; ++c)
+                sum += clip->samples[f * size_t(clip->channels) + size_t(c)];
+            mono.push_back(short(sum / clip->channels));
+        }
+        m_references.append({QStringLiteral("bell"), mono, bursts(mono, Loud).first()});
+    }
+
+    void cleanupTestCase() { m_server.reset(); }
+
+    // A game's worth of announcements with the game's own pauses, a broken
+    // and a missing file, a clip replaced while it plays, and the goodbye
+    // played just before the program ends: every clip is heard whole and in
+    // order, a replaced one stops where the new one starts.
+    void voicesHeardWhole()
+    {
+        QTemporaryDir folder;
+        const QDir dir(folder.path());
+        const QDir data(QStringLiteral(TESMO_DATA_DIR));
+        for (const QString &file : data.entryList({QStringLiteral("*.wav")}))
+            QVERIFY(QFile::copy(data.filePath(file), dir.filePath(file)));
+        TestFiles::write(dir, QStringLiteral("Rotto.wav"), QByteArray("RIFF\x10\0\0\0WAVEfmt junk", 20));
+
+        struct Step
+        {
+            QString asked;
+            QString heard; // the reference heard, none for silence
+            double pause;
+        };
+        const QList<Step> steps = {
+            {"TESMO.wav", "Tesmo.wav", 0.75},
+            // A rated row: one announcement per position.
+            {"Si.wav", "Si.wav", 0.5},
+            {"c'e.wav", "c'e.wav", 0.583},
+            {"No.wav", "No.wav", 0.5},
+            {"c'e.wav", "c'e.wav", 0.583},
+            {"No.wav", "No.wav", 0.5},
+            // The word found.
+            {"Si.wav", "Si.wav", 0.5},
+            {"si.wav", "Si.wav", 0.5},
+            {"Si.wav", "Si.wav", 0.5},
+            {"Si.wav", "Si.wav", 0.5},
+            {"Si.wav", "Si.wav", 0.5},
+            {"Tesmo.wav", "Tesmo.wav", 0.75},
+            {"Ciao.wav", "Ciao.wav", 0.667},
+            {"Rotto.wav", "", 0.5},
+            {"Manca.wav", "bell", 0.0},
+        };
+        const double bellLength = reference("bell").samples.size() / double(Rate);
+        const double replacedAfter = 0.1;
+
+        m_server->startRecording(dir.filePath(QStringLiteral("heard.raw")), Rate);
+        QTest::qSleep(200);
+        {
+            OpenAlSoundPlayer player(dir);
+            for (const Step &step : steps) {
+                player.play(step.asked);
+                QTest::qSleep(int(step.pause * 1000));
+            }
+            QTest::qSleep(int(bellLength * 1000) + 300);
+            player.play(QStringLiteral("Tesmo-1.wav"));
+            QTest::qSleep(int(replacedAfter * 1000));
+            player.play(QStringLiteral("No.wav"));
+            QTest::qSleep(600);
+        }
+        {
+            // The program ends right after starting its goodbye.
+            OpenAlSoundPlayer player(dir);
+            player.play(QStringLiteral("Ciao-1.wav"));
+        }
+        QTest::qSleep(300);
+        const Samples recording = fromBytes(m_server->stopRecording());
+        QVERIFY(recording.size() > size_t(Rate));
+
+        // The voices peak at the same level; the recording's peak gives its gain.
+        const int peak = std::abs(*std::max_element(recording.begin(), recording.end(),
+                                                    [](short a, short b) { return std::abs(a) < std::abs(b); }));
+        const double gain = peak / 23198.0;
+        QVERIFY2(gain > 0.1, "nothing was heard");
+        const QList<Burst> heard = bursts(recording, Loud * gain);
+
+        QStringList expected;
+        for (const Step &step : steps)
+            if (!step.heard.isEmpty())
+                expected << step.heard;
+        expected << "replaced" << "Ciao-1.wav";
+        QStringList got;
+        for (const Burst &b : heard)
+            got << QStringLiteral("%1 s").arg(b.seconds(), 0, 'f', 3);
+        QVERIFY2(heard.size() == expected.size(),
+                 qPrintable(QStringLiteral("%1 sounds heard, %2 expected: %3")
+                                .arg(heard.size()).arg(expected.size()).arg(got.join(", "))));
+
+        for (int i = 0; i < heard.size(); ++i) {
+            const QString name = expected[i];
+            double length;
+            if (name == "replaced") {
+                // The first clip's start, then the new clip whole, right away.
+                const Reference &no = reference("No.wav");
+                length = replacedAfter + double(no.sound.last) / Rate;
+                const Burst tail{heard[i].last - (no.sound.last - no.sound.first), heard[i].last};
+                QCOMPARE(recognise(recording, tail), QStringLiteral("No.wav"));
+            } else {
+                length = reference(name).sound.seconds();
+                QCOMPARE(recognise(recording, heard[i]), name);
+            }
+            qInfo("%-12s heard %.3f s, clip %.3f s", qPrintable(name), heard[i].seconds(), length);
+            QVERIFY2(std::abs(heard[i].seconds() - length) <= Tolerance,
+                     qPrintable(QStringLiteral("%1: heard %2 s, clip %3 s").arg(name).arg(heard[i].seconds()).arg(length)));
+        }
     }
 };
 

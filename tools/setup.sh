@@ -5,7 +5,9 @@ set -euo pipefail
 
 packages=(
   make cmake g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
+  qt6-base-dev qt6-qpa-plugins
+  libopenal-dev libsndfile1-dev sound-theme-freedesktop
+  pulseaudio pulseaudio-utils
   fonts-wine fonts-liberation fontconfig
 )
 
