@@ -1,9 +1,10 @@
 # make run   installs what is missing, builds and starts the game
 # make test  the same set-up, then the whole test suite, headless
+# make bench the same set-up, then the benchmarks
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build setup clean
+.PHONY: run test build setup clean bench
 
 setup:
 	@bash tools/setup.sh
@@ -17,6 +18,9 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	cmake --build $(BUILD) -j $(JOBS) --target sound_latency && $(BUILD)/sound_latency
 
 clean:
 	rm -rf $(BUILD)

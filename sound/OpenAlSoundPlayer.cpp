@@ -27,9 +27,8 @@ constexpr auto ExitGrace = std::chrono::milliseconds(100);
 // How long the exit waits for the sound thread to take up the last request
 // (it normally has long done so) or to close the device.
 constexpr auto ThreadGrace = std::chrono::milliseconds(500);
-// Mixing in 10 ms periods keeps the delay between play() and the first
-// sample heard short.
-constexpr ALCint MixingRate = 100;
+// A clip started now is mixed within one period (see data/alsoft.conf).
+constexpr auto MixingPeriod = std::chrono::milliseconds(12);
 
 std::chrono::nanoseconds seconds(double s)
 {
@@ -89,7 +88,7 @@ public:
             return {0.0, steady_clock::now()};
         m_al->alSourcei(m_source, AL_BUFFER, ALint(buffer));
         m_al->alSourcePlay(m_source);
-        const auto heard = steady_clock::now() + seconds(clip->seconds() + 1.0 / MixingRate) + latency();
+        const auto heard = steady_clock::now() + seconds(clip->seconds()) + MixingPeriod + latency();
         return {clip->seconds(), heard};
     }
 
@@ -125,10 +124,8 @@ private:
         m_al = AudioLibraries::openAl();
         if (m_al)
             m_device = m_al->alcOpenDevice(nullptr);
-        if (m_device) {
-            const ALCint attributes[] = {ALC_REFRESH, MixingRate, 0};
-            m_context = m_al->alcCreateContext(m_device, attributes);
-        }
+        if (m_device)
+            m_context = m_al->alcCreateContext(m_device, nullptr);
         if (m_context && m_al->alcMakeContextCurrent(m_context)) {
             m_al->alGetError();
             m_al->alGenSources(1, &m_source);

@@ -7,7 +7,7 @@ packages=(
   make cmake g++ pkg-config
   qt6-base-dev qt6-qpa-plugins
   libopenal-dev libsndfile1-dev sound-theme-freedesktop
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils libpulse-dev
   fonts-wine fonts-liberation fontconfig
 )
 
