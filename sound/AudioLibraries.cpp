@@ -30,6 +30,21 @@ bool load(const char *soname, Table &table, Fill fill)
 
 #define TESMO_RESOLVE(name) ok = resolve(handle, #name, table.name) && ok;
 
+void ignoreAlsaError(const char *, int, const char *, int, const char *, ...) {}
+
+// ALSA, which OpenAL falls back on without a sound server, prints every
+// failure to find a card; the player reports the outcome itself.
+void quietenAlsa()
+{
+    using Handler = void (*)(const char *, int, const char *, int, const char *, ...);
+    void *alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_NOLOAD);
+    if (!alsa)
+        return;
+    if (auto setHandler = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+        setHandler(ignoreAlsaError);
+    dlclose(alsa);
+}
+
 } // namespace
 
 const OpenAl *openAl()
@@ -38,6 +53,7 @@ const OpenAl *openAl()
     static const bool loaded = load("libopenal.so.1", table, [](void *handle, OpenAl &table) {
         bool ok = true;
         TESMO_AL_FUNCTIONS(TESMO_RESOLVE)
+        quietenAlsa();
         return ok;
     });
     return loaded ? &table : nullptr;

@@ -77,9 +77,9 @@ public:
     // and when it will have been heard whole.
     std::pair<double, Time> play(const QString &name)
     {
-        const ClipRef clip = clipFor(name);
         if (!openDevice())
             return {0.0, steady_clock::now()};
+        const ClipRef clip = clipFor(name);
         m_al->alSourceStop(m_source);
         if (!clip)
             return {0.0, steady_clock::now()};
@@ -268,6 +268,10 @@ OpenAlSoundPlayer::OpenAlSoundPlayer(const QDir &programDir)
     : m_shared(std::make_shared<Shared>())
 {
     m_shared->dir = programDir;
+    // OpenAL reports every failed sound system it tries on stderr; the
+    // player says in one line when none works.
+    if (!qEnvironmentVariableIsSet("ALSOFT_LOGLEVEL"))
+        qputenv("ALSOFT_LOGLEVEL", "0");
     std::thread(run, m_shared).detach();
 }
 
