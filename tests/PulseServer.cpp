@@ -74,7 +74,7 @@ void PulseServer::startRecording(const QString &path, int rate)
     m_recorder.start(QStringLiteral("parec"),
                      {QStringLiteral("--device=nul.monitor"), QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
                       QStringLiteral("--channels=1"), QStringLiteral("--rate=%1").arg(rate),
-                      QStringLiteral("--latency-msec=10")});
+                      QStringLiteral("--latency-msec=100")});
     m_recorder.waitForStarted(5000);
     // The monitor delivers silence from the start: once some has arrived the
     // recording is under way.
