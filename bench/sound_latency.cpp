@@ -2,7 +2,8 @@
 // sound sample that comes out of a private PulseAudio daemon's silent sink,
 // read back from its monitor as it is rendered. The first play opens the
 // device and decodes the file and is reported on its own; the figure is the
-// median of the next twenty plays.
+// median of the next twenty plays. With PULSE_SERVER set, that server's
+// default sink is measured instead (on a desktop: mute it first).
 
 #include "PulseServer.h"
 #include "sound/Clip.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -43,14 +45,14 @@ double secondsSince(Steady::time_point origin, Steady::time_point t)
 class Recorder
 {
 public:
-    bool start()
+    bool start(const char *device)
     {
         const pa_sample_spec spec{PA_SAMPLE_S16LE, Rate, 1};
         pa_buffer_attr attr{};
         attr.maxlength = uint32_t(-1);
         attr.fragsize = Chunk * 2;
         int error = 0;
-        m_pa = pa_simple_new(nullptr, "tesmo-bench", PA_STREAM_RECORD, "nul.monitor", "latency", &spec, nullptr,
+        m_pa = pa_simple_new(nullptr, "tesmo-bench", PA_STREAM_RECORD, device, "latency", &spec, nullptr,
                              &attr, &error);
         if (!m_pa)
             return false;
@@ -120,10 +122,9 @@ private:
 
 // How far ahead of playing the sink renders (and the monitor hears): its
 // configured latency, in ms, while the player's stream is connected.
-double renderedAhead(const PulseServer &server)
+double renderedAhead()
 {
     QProcess pactl;
-    pactl.setProcessEnvironment(server.environment());
     pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sinks")});
     pactl.waitForFinished(5000);
     const QString out = QString::fromLocal8Bit(pactl.readAllStandardOutput());
@@ -150,13 +151,17 @@ int main(int argc, char *argv[])
                                         [](short s) { return std::abs(s) > Loud; });
     const double lead = double(firstLoud - clip->samples.begin()) / clip->rate;
 
-    PulseServer server;
-    if (!server.error().isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(server.error()));
-        return 1;
+    const bool ownServer = qEnvironmentVariableIsEmpty("PULSE_SERVER");
+    std::unique_ptr<PulseServer> server;
+    if (ownServer) {
+        server = std::make_unique<PulseServer>();
+        if (!server->error().isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(server->error()));
+            return 1;
+        }
     }
     Recorder recorder;
-    if (!recorder.start()) {
+    if (!recorder.start(ownServer ? "nul.monitor" : "@DEFAULT_MONITOR@")) {
         std::fprintf(stderr, "cannot record the sink's monitor\n");
         return 1;
     }
@@ -175,7 +180,7 @@ int main(int argc, char *argv[])
             player.play(clipName);
             std::this_thread::sleep_for(std::chrono::milliseconds(600));
         }
-        ahead = renderedAhead(server);
+        ahead = renderedAhead();
     }
     recorder.stop();
 
@@ -199,7 +204,8 @@ int main(int argc, char *argv[])
     std::vector<double> warm(latencies.begin() + 1, latencies.end());
     std::sort(warm.begin(), warm.end());
     const double median = (warm[Plays / 2 - 1] + warm[Plays / 2]) / 2;
-    std::printf("play() to first sample of %s on a PulseAudio null sink's monitor:\n", qPrintable(clipName));
+    std::printf("play() to first sample of %s on %s:\n", qPrintable(clipName),
+                ownServer ? "a private PulseAudio daemon's null sink" : "the default sink of PULSE_SERVER");
     std::printf("  first play (loads OpenAL, opens the device, decodes): %.1f ms\n", first);
     std::printf("  next %d plays: median %.1f ms (min %.1f, max %.1f)\n", Plays, median, warm.front(), warm.back());
     std::printf("  each:");

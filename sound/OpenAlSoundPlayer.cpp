@@ -28,7 +28,7 @@ constexpr auto ExitGrace = std::chrono::milliseconds(100);
 // (it normally has long done so) or to close the device.
 constexpr auto ThreadGrace = std::chrono::milliseconds(500);
 // A clip started now is mixed within one period (see data/alsoft.conf).
-constexpr auto MixingPeriod = std::chrono::milliseconds(12);
+constexpr auto MixingPeriod = std::chrono::milliseconds(6);
 
 std::chrono::nanoseconds seconds(double s)
 {
