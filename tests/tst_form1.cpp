@@ -246,6 +246,13 @@ private slots:
         QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, serilla.center());
         QCOMPARE(w->voiceIndex(), 2);
         QCOMPARE(QApplication::focusWidget(), w->Text1);
+        // A Ctrl+click on the chosen voice leaves it chosen: the list never
+        // goes back to no selection, and no save writes "Suono=-1".
+        QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, Qt::ControlModifier, serilla.center());
+        QCOMPARE(w->voiceIndex(), 2);
+        QCOMPARE(w->List1->selectedItems().size(), 1);
+        w->game().SALVAINI();
+        QVERIFY(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini").contains("Suono=2\r\n"));
     }
 
     void voiceAndModeControls()

@@ -128,10 +128,16 @@ Form1::Form1(const Services &services, QWidget *parent)
     connect(Option1, &QRadioButton::clicked, this, [this] { m_game->Option1_Click(); });
     connect(Option2, &QRadioButton::clicked, this, [this] { m_game->Option2_Click(); });
     // A choice is a selection: the list's focus alone makes an entry current
-    // without choosing it.
+    // without choosing it. A voice once chosen can be changed but never taken
+    // away (a Ctrl+click on it would leave the list without a selection).
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!List1->selectedItems().isEmpty())
-            m_game->List1_Click();
+        if (List1->selectedItems().isEmpty()) {
+            if (m_voice >= 0)
+                setVoiceIndex(m_voice);
+            return;
+        }
+        m_voice = voiceIndex();
+        m_game->List1_Click();
     });
     connect(Combo1, &QComboBox::activated, this, [this](int index) { m_game->Combo1_Click(index); });
 
@@ -509,6 +515,7 @@ int Form1::voiceIndex() const
 void Form1::setVoiceIndex(int index)
 {
     QSignalBlocker blocker(List1);
+    m_voice = index;
     if (index < 0) {
         List1->clearSelection();
         List1->setCurrentRow(-1);

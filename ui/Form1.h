@@ -149,6 +149,7 @@ private:
     Form2 *m_form2 = nullptr;
     QPointer<Form4> m_form4;
     int m_cellColour[30] = {};  // palette numbers as last painted, to skip repaints
+    int m_voice = -1;           // the voice chosen last, -1 before any
     bool m_terminated = false;
     bool m_flushing = false;
 };
