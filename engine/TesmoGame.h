@@ -109,9 +109,11 @@ public:
 private:
     bool drawWord(QString *failure);
     void changeAttempts(int attempts);
+    void showAttemptRows(int attempts);
     void resetGame();
     void endOfGame();
-    double elapsedSince(float start);
+    void endWithoutWords();
+    void startAttemptClock();
     QString listFileName() const;
 
     Services m_s;
@@ -119,7 +121,8 @@ private:
     bool m_resultPending = false;
     bool m_ended = false;
     bool m_readingSettings = false;   // a save during a load is refused
-    bool m_keepAttemptsOnLoad = false;
+    bool m_attemptSaveFailed = false;   // the last attempt switch could not be saved
     qint16 m_lastGoodDictionary = 0;
+    qint64 m_mancheStartDay = 0;      // the date that goes with MancheStart
     HighScores::Table m_highScores;
 };

@@ -37,6 +37,8 @@ public:
     int highScoresRaised = 0;         // requests while it was already open
     bool highScores = false;
     std::function<void()> onHighScoresLoad;
+    std::function<void(const Box &)> onBox;   // runs while a box is open
+    std::function<void()> onPause;            // runs as a pause begins
     bool enabled = true;
     Pointer pointer = Pointer::Arrow;
     int focusRequests = 0;
@@ -103,6 +105,8 @@ public:
     {
         boxes.append({text, title, buttons});
         log << QStringLiteral("box ") + title;
+        if (onBox)
+            onBox(boxes.last());
         if (buttons == Buttons::Ok)
             return Answer::Ok;
         return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
@@ -131,7 +135,12 @@ public:
     void showAbout() override { log << QStringLiteral("about"); }
     void startCommand(const QString &commandLine) override { log << QStringLiteral("start: ") + commandLine; }
     void setApplicationPointer(Pointer p) override { pointer = p; }
-    void flushPainting() override { log << QStringLiteral("pause"); }
+    void flushPainting() override
+    {
+        log << QStringLiteral("pause");
+        if (onPause)
+            onPause();
+    }
     void terminate() override
     {
         terminated = true;

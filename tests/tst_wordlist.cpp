@@ -218,6 +218,34 @@ private slots:
         QVERIFY(!f.game->ended());
     }
 
+    // A list that fails in the middle of a game: the others are tried in
+    // order; when none works the game ends as "Fine" would, entering its result.
+    void listFailingMidGameTriesTheOthers()
+    {
+        GameFixture f;
+        f.game->Form_Load();
+        f.play(f.state().Solution);
+        const qint32 points = f.state().Points;
+        QVERIFY(points > 0);
+        QFile::remove(f.dir.filePath("tesmodat.1"));
+        f.loseManche();
+        QCOMPARE(f.state().Dictionary, qint16(2));
+        QCOMPARE(f.window.dictionary, 1);
+        QVERIFY(!f.game->ended());
+        QCOMPARE(f.state().Points, points);
+
+        QFile::remove(f.dir.filePath("tesmodat.2"));
+        QFile::remove(f.dir.filePath("tesmodat.3"));
+        f.window.playerName = "Lia";
+        f.loseManche();
+        QVERIFY(f.game->ended());
+        QVERIFY(f.window.terminated);
+        QVERIFY(f.file("Tesmo.ini").startsWith("Nome=LIA\r\n"));
+        QCOMPARE(f.table.best, QStringLiteral("LIA"));
+        QVERIFY(f.file("TESMO.HIS").startsWith("LIA, " + QByteArray::number(points) + " \r\n"));
+        QVERIFY(f.window.log.indexOf("highscores") < f.window.log.indexOf("terminate"));
+    }
+
     void noUsableListEndsCleanly()
     {
         GameFixture f;
