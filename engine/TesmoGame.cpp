@@ -2,6 +2,7 @@
 
 #include "GameWindow.h"
 #include "Platform.h"
+#include "Rating.h"
 #include "Scoring.h"
 #include "storage/FileNames.h"
 #include "storage/Settings.h"
@@ -17,11 +18,7 @@ namespace {
 const QString Blank5 = QStringLiteral("     ");
 const QString TitleFinePartita = QStringLiteral("Tesmo - Fine Partita");
 
-// Board colours, palette numbers.
-constexpr int Black = 0;
-constexpr int Green = 2;
-constexpr int DarkRed = 4;
-constexpr int White = 15;
+using Rating::Black;
 
 constexpr int FirstHiddenCell = 25;
 
@@ -364,48 +361,17 @@ void TesmoGame::VALUTARIGA()
     GameState &g = m_state;
     const int r = g.Attempt;
 
-    for (int p = 0; p < 5; ++p) {
-        if (g.Guess[p] == g.Solution[p])
-            g.Revealed[p] = g.Guess[p];
-        else if (r > 1)
-            g.Revealed[p] = u' ';
-    }
-
-    // What is left of the guess once its correctly placed letters are blanked.
-    QString remainder = g.Guess;
-    if (r > 1) {
-        for (int q = 0; q < 5; ++q) {
-            if (g.Revealed[q] == g.Guess[q])
-                remainder[q] = u' ';
-        }
-    }
-
+    const Rating::Row rated = Rating::rate(g.Solution, g.Revealed, g.Guess, r, g.MaxAttempts);
+    g.Revealed = rated.revealed;
     for (int p = 1; p <= 5; ++p) {
+        const Rating::Cell &cell = rated.cells[p - 1];
         const int n = cellOf(r, p);
-        const QChar letter = g.Revealed[p - 1];
-        if (letter != u' ') {
-            w.setCellText(n, QString(letter));
-            w.setCellColour(n, White);
-            if (r > 1 && r < g.MaxAttempts) {
-                if (r < 5)
-                    SUONA(QStringLiteral("Si"));
-                g.Points += Scoring::letterAward(r);
-            }
-        }
-        if (letter == u' ' && r == 1) {
-            w.setCellText(n, QStringLiteral(" "));
-            w.setCellColour(n, DarkRed);
-        }
-        if (r > 1 && letter == u' ') {
-            if (remainder.contains(g.Solution[p - 1])) {
-                w.setCellColour(n, Green);
-                SUONA(QStringLiteral("c'e"));
-            } else {
-                w.setCellText(n, QStringLiteral(" "));
-                w.setCellColour(n, DarkRed);
-                SUONA(QStringLiteral("No"));
-            }
-        }
+        if (cell.caption)
+            w.setCellText(n, QString(*cell.caption));
+        w.setCellColour(n, cell.colour);
+        if (cell.sound != Rating::Sound::None)
+            SUONA(Rating::soundName(cell.sound));
+        g.Points += cell.points;
         if (r > 1)
             w.setTriedWord(r - 2, g.Typed);
     }
