@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScriptedAnswers.h"
 #include "engine/GameWindow.h"
 
 #include <QList>
@@ -107,9 +108,7 @@ public:
         log << QStringLiteral("box ") + title;
         if (onBox)
             onBox(boxes.last());
-        if (buttons == Buttons::Ok)
-            return Answer::Ok;
-        return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+        return scriptedAnswer(answers, buttons);
     }
     void showCongratulations() override
     {

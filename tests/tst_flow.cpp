@@ -7,13 +7,7 @@ class TestFlow : public QObject
 {
     Q_OBJECT
 
-    static int drawnCount(const QByteArray &list)
-    {
-        int n = 0;
-        for (qsizetype i = 5; i < list.size(); i += 8)
-            n += list.at(i) == '*';
-        return n;
-    }
+    static qsizetype drawnCount(const QByteArray &list) { return TestFiles::marks(list).count('*'); }
 
 private slots:
     void programStart()

@@ -10,14 +10,6 @@ class TestWordList : public QObject
 {
     Q_OBJECT
 
-    static QByteArray marks(const QByteArray &list)
-    {
-        QByteArray out;
-        for (qsizetype i = 5; i < list.size(); i += 8)
-            out += list.at(i);
-        return out;
-    }
-
     static WordList::DrawResult drawFrom(QByteArray *bytes, double r, int *exhaustedCalls = nullptr)
     {
         QBuffer buffer(bytes);
@@ -59,7 +51,7 @@ private slots:
         QCOMPARE(exhausted, 0);
         QByteArray expected = marksBefore;
         expected[record - 1] = '*';
-        QCOMPARE(marks(bytes), expected);
+        QCOMPARE(TestFiles::marks(bytes), expected);
     }
 
     void onlyRecordThreeFreeThenExhausted()
@@ -80,7 +72,7 @@ private slots:
         QVERIFY(result.exhausted);
         QCOMPARE(result.record, 1);
         QCOMPARE(result.word, QByteArray("AAAAA"));
-        QCOMPARE(marks(bytes), QByteArray("*...."));
+        QCOMPARE(TestFiles::marks(bytes), QByteArray("*...."));
         // The next draw finds free records again, without a message.
         QCOMPARE(drawFrom(&bytes, 0.0, &exhausted).record, 2);
         QCOMPARE(exhausted, 1);
@@ -131,7 +123,7 @@ private slots:
         const QByteArray after = TestFiles::read(dir, "tesmodat.1");
         QCOMPARE(after.size(), 41);
         QCOMPARE(after.at(40), 'Z');
-        QCOMPARE(marks(after.left(40)), QByteArray("*...."));
+        QCOMPARE(TestFiles::marks(after.left(40)), QByteArray("*...."));
     }
 
     // Through the game: the exhaustion message, the word in the solution.
@@ -145,7 +137,7 @@ private slots:
         QCOMPARE(f.window.boxes[0].text, QStringLiteral("Le parole sono state tutte estratte 'OK' per ripeterle"));
         QCOMPARE(f.window.boxes[0].title, QStringLiteral("TESMO"));
         QCOMPARE(f.state().Solution, QStringLiteral("PIANO"));
-        QCOMPARE(marks(f.file("tesmodat.1")), QByteArray("*."));
+        QCOMPARE(TestFiles::marks(f.file("tesmodat.1")), QByteArray("*."));
     }
 
     void listFoundWhateverItsCase()
@@ -155,7 +147,7 @@ private slots:
         TestFiles::write(f.dir, "TESMODAT.1", TestFiles::wordList({"LUPUS"}));
         f.game->Form_Load();
         QCOMPARE(f.state().Solution, QStringLiteral("LUPUS"));
-        QCOMPARE(marks(f.file("TESMODAT.1")), QByteArray("*"));
+        QCOMPARE(TestFiles::marks(f.file("TESMODAT.1")), QByteArray("*"));
     }
 
     void switchingListsAndSameList()
