@@ -167,31 +167,39 @@ ARTICLED_PREPOSITIONS = {
     "negli", "nella", "nelle", "nello", "sugli", "sulla", "sulle", "sullo",
 }
 # Infinitives that lose their final e before a pronoun (farlo, dirla, berne).
-SHORT_INFINITIVE_STEMS = {"dar", "far", "dir", "ber", "por", "star"}
-# One-syllable imperatives that double the pronoun's consonant (dammi, dillo).
+SHORT_INFINITIVE_STEMS = {"dar", "far", "dir", "ber"}
+# One-syllable imperatives that double the pronoun's consonant (dammi, dillo,
+# vacci, datti); "ti", "si", "li" and "vi" are left to the plurals and verb
+# forms that end the same way (fatti, dissi, valli, stavi).
 ONE_SYLLABLE_IMPERATIVES = {"da", "di", "fa", "va", "sta"}
-CLITICS = ("gli", "lo", "la", "li", "le", "mi", "ti", "ci", "vi", "si", "ne")
+DOUBLED_CLITICS = ("mi", "ci", "lo", "la", "le", "ne")
+IMPERATIVES_BEFORE_TI = {"da", "va", "sta"}
+# Pronouns after an imperative in -a (usala, amalo).
+CLITICS = ("lo", "la", "li", "le", "mi", "ci", "ne")
 
 
-def italian_forms(base):
-    """A dictionary base form with its common inflections.
+def italian_verb_forms(base):
+    """The common forms of an infinitive in -are/-ere/-ire: present first and
+    third person singular and third plural, and the past participle."""
+    if len(base) <= 4 or not base.endswith(("are", "ere", "ire")):
+        return set()
+    stem, vowel = base[:-3], base[-3]
+    forms = {stem + "o", stem + ("a" if vowel == "a" else "e"),
+             stem + ("ano" if vowel == "a" else "ono")}
+    participle = stem + {"a": "at", "e": "ut", "i": "it"}[vowel]
+    forms |= {participle + end for end in "oaie"}
+    if vowel == "i":
+        forms |= {stem + "isco", stem + "isce", stem + "iscono"}
+    return forms
 
-    Nouns and adjectives: gender and number (-o -a -i -e, -co -chi, -ca -che,
-    -cia -ce, -e -i). Verbs in -are/-ere/-ire: present first and third person
-    singular and third plural, and the past participle. Forms that are not
-    real words are dropped later by the spelling list.
-    """
-    forms = {base}
+
+def italian_noun_forms(base):
+    """Gender and number of a noun or adjective: -o -a -i -e, -co -chi,
+    -ca -che, -cia -ce, -io -i, -e -i, and -ma -mi, -ta -ti for the masculine
+    nouns in -a."""
+    forms = set()
     if len(base) < 3:
         return forms
-    if len(base) > 4 and base.endswith(("are", "ere", "ire")):
-        stem, vowel = base[:-3], base[-3]
-        forms |= {stem + "o", stem + ("a" if vowel == "a" else "e"),
-                  stem + ("ano" if vowel == "a" else "ono")}
-        participle = stem + {"a": "at", "e": "ut", "i": "it"}[vowel]
-        forms |= {participle + end for end in "oaie"}
-        if vowel == "i":
-            forms |= {stem + "isco", stem + "isce", stem + "iscono"}
     last, stem = base[-1], base[:-1]
     if last == "o":
         forms |= {stem + "a", stem + "i", stem + "e"}
@@ -200,7 +208,9 @@ def italian_forms(base):
         if stem.endswith("i"):
             forms.add(stem)
     elif last == "a":
-        forms |= {stem + "e", stem + "i"}
+        forms.add(stem + "e")
+        if base.endswith(("ma", "ta")):   # il poeta, i poeti; il tema, i temi
+            forms.add(stem + "i")
         if stem.endswith(("c", "g")):
             forms.add(stem + "he")
         if stem.endswith(("ci", "gi")):
@@ -211,20 +221,17 @@ def italian_forms(base):
 
 
 def is_pronoun_form(word, infinitives):
-    """A verb with a pronoun attached: usala, farlo, dimmi, vattene."""
-    for clitic in CLITICS:
-        if not word.endswith(clitic) or len(word) <= len(clitic) + 1:
-            continue
-        stem = word[:-len(clitic)]
-        if stem in SHORT_INFINITIVE_STEMS:
-            return True
-        if clitic not in ("ti", "si") and stem.endswith("a") and stem + "re" in infinitives:
-            return True
-        if stem[-1] == clitic[0] and stem[:-1] in ONE_SYLLABLE_IMPERATIVES:
-            return True
-        if clitic == "gli" and stem in ONE_SYLLABLE_IMPERATIVES:
-            return True
-    return False
+    """A verb with a pronoun attached: usala, farlo, dimmi, digli, datti."""
+    if word[:2] in ONE_SYLLABLE_IMPERATIVES and word[2:] == "gli":
+        return True
+    head, tail = word[:-2], word[-2:]
+    if head in SHORT_INFINITIVE_STEMS and tail in CLITICS + ("ti", "si", "vi"):
+        return True
+    if head[-1:] == tail[0] and (
+            (tail in DOUBLED_CLITICS and head[:-1] in ONE_SYLLABLE_IMPERATIVES)
+            or (tail == "ti" and head[:-1] in IMPERATIVES_BEFORE_TI)):
+        return True
+    return tail in CLITICS and head.endswith("a") and head + "re" in infinitives
 
 
 def italian_words(args):
@@ -243,21 +250,28 @@ def italian_words(args):
             terms.update(translations(article))
     terms = {t for t in terms if _LOWER_WORD.fullmatch(t)}
 
-    derived = set()
-    for term in terms:
-        derived |= italian_forms(term) - {term}
     listed = set()
     with open(os.path.join(args.hunspell_dir, "it_IT.dic"), encoding="utf-8") as fh:
         next(fh, None)   # the entry count
         for line in fh:
             entry = line.split("/", 1)[0].strip()
-            if is_plain(entry):
+            if is_plain(entry) and not is_pronoun_form(entry, infinitives):
                 listed.add(entry)
 
-    known = candidates & (terms | derived | listed)
+    # Forms are derived from the bases, and dropped by the spelling list when
+    # they are not words. A verb form stays even when it looks like a verb
+    # with a pronoun (amati, the participle of amare); a form derived as a
+    # noun does not (dicci from dicco).
+    bases = terms | listed
+    verb_forms = set()
+    noun_forms = set()
+    for base in bases:
+        verb_forms |= italian_verb_forms(base)
+        noun_forms |= italian_noun_forms(base)
+    known = candidates & (bases | verb_forms | noun_forms)
     dropped = {w for w in known
                if w in ARTICLED_PREPOSITIONS
-               or (w not in derived and is_pronoun_form(w, infinitives))}
+               or (w not in verb_forms and is_pronoun_form(w, infinitives))}
     return known - dropped, {"spelling list": len(candidates),
                              "pronoun forms and articled prepositions": len(dropped)}
 
