@@ -1,6 +1,7 @@
 #include "TesmoGame.h"
 
 #include "GameWindow.h"
+#include "Links.h"
 #include "Platform.h"
 #include "Rating.h"
 #include "Scoring.h"
@@ -589,10 +590,6 @@ void TesmoGame::changeAttempts(int attempts)
 
 // ---------------------------------------------------------------- menus and links
 
-const QString TesmoGame::HomePage = QStringLiteral("https://tesmo.example/");
-const QString TesmoGame::ShopPage = TesmoGame::HomePage + QStringLiteral("acquistavlp.asp");
-const QString TesmoGame::MailAddress = QStringLiteral("autore@tesmo.example");
-const QString TesmoGame::SiteName = QStringLiteral("tesmo.example");
 const QString TesmoGame::QuickHelp = QStringLiteral(
     "Tesmo è un videogioco ispirato alla omonima trasmissione televisiva. Il gioco consiste nell'indovinare "
     "una parola di 5 caratteri nascosta dietro a cinque caselle. L'unico aiuto è che viene mostrata una "
@@ -617,12 +614,12 @@ void TesmoGame::MenuAiuto1_Click()
 
 void TesmoGame::MenuMail_Click()
 {
-    m_s.window->startCommand(QStringLiteral("Start mailto:") + MailAddress);
+    m_s.window->startCommand(QStringLiteral("Start mailto:") + Links::MailAddress);
 }
 
 void TesmoGame::menuPHP_Click()
 {
-    m_s.window->startCommand(QStringLiteral("Start ") + HomePage);
+    m_s.window->startCommand(QStringLiteral("Start ") + Links::HomePage);
 }
 
 void TesmoGame::VLP_Click()
@@ -632,7 +629,7 @@ void TesmoGame::VLP_Click()
 
 void TesmoGame::menuVLPONLine_Click()
 {
-    m_s.window->startCommand(QStringLiteral("Start ") + ShopPage);
+    m_s.window->startCommand(QStringLiteral("Start ") + Links::ShopPage);
 }
 
 void TesmoGame::About_Click()
@@ -645,7 +642,7 @@ void TesmoGame::About_Click()
 
 void TesmoGame::Label12_Click()
 {
-    m_s.window->startCommand(QStringLiteral("start ") + HomePage);
+    m_s.window->startCommand(QStringLiteral("start ") + Links::HomePage);
 }
 
 // ---------------------------------------------------------------- pointer

@@ -88,11 +88,7 @@ public:
     void Option2_Click();
 
     // Menus and links.
-    static const QString HomePage;   // the maker's site, ending with "/"
-    static const QString ShopPage;
-    static const QString MailAddress;
-    static const QString SiteName;   // shown by the link label
-    static const QString QuickHelp;
+    static const QString QuickHelp;  // the text of the quick help (F1)
     void Aiuto_Click();
     void MenuAiuto1_Click();
     void MenuMail_Click();

@@ -8,6 +8,7 @@
 #include "Layout.h"
 #include "MessageBox.h"
 #include "Palette.h"
+#include "engine/Links.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -89,7 +90,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     buildPanel();
     buildBoard();
 
-    Label12 = makeLabel(surface, TesmoGame::SiteName, twipRect(4080, 6420, 855, 195),
+    Label12 = makeLabel(surface, Links::SiteName, twipRect(4080, 6420, 855, 195),
                         Fonts::tahoma(8.25));
     Label12->setObjectName(QStringLiteral("Label12"));
     QFont linkFont = Label12->font();

@@ -3,7 +3,7 @@
 #include "Artwork.h"
 #include "Fonts.h"
 #include "Layout.h"
-#include "engine/TesmoGame.h"
+#include "engine/Links.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -83,10 +83,10 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
          QStringLiteral("Per ricevere il CD-ROM con tutto il Vosti Letter Pack (Diversi giochi con le lettere "
                         "registrati, giochi con le carte, utilities ed altro) visitare questo sito:"),
          palette().color(QPalette::WindowText)},
-        {5, 570, 1020, 3900, 210, true, TesmoGame::ShopPage, QColor(0, 0, 255)},
+        {5, 570, 1020, 3900, 210, true, Links::ShopPage, QColor(0, 0, 255)},
         {2, 750, 1470, 3570, 555, false, PostalContact, QColor(255, 0, 0)},
-        {4, 705, 2160, 3735, 330, true, TesmoGame::MailAddress, QColor(0, 0, 255)},
-        {1, 1350, 2400, 2490, 210, true, TesmoGame::HomePage, QColor(0, 0, 255)},
+        {4, 705, 2160, 3735, 330, true, Links::MailAddress, QColor(0, 0, 255)},
+        {1, 1350, 2400, 2490, 210, true, Links::HomePage, QColor(0, 0, 255)},
         {0, 300, 2940, 4740, 420, true,
          QStringLiteral("Per gli effetti sonori  ringrazio Tobio e Serilla le cui voci sono state campionate "
                         "alla loro età di 23 mesi."),
