@@ -29,6 +29,7 @@ QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const
     label->setGeometry(rect);
     label->setFont(font);
     label->setAlignment(alignment);
+    label->setIndent(0);  // the text starts at the border, even with a frame
     return label;
 }
 
