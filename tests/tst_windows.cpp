@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QToolButton>
 #include <QWindow>
 
@@ -190,6 +192,12 @@ private slots:
         emit qApp->focusWindowChanged(nullptr);  // as the platform reports a switch away and back
         emit qApp->focusWindowChanged(w->windowHandle());
         QCOMPARE(QApplication::focusWidget(), w->Text2);
+        // A menu opened and closed again is no leaving either.
+        QTest::mouseClick(w->menuBar(), Qt::LeftButton, {}, w->menuBar()->actionGeometry(w->File->menuAction()).center());
+        QTRY_VERIFY(w->File->isVisible());
+        QTest::keyClick(w->File, Qt::Key_Escape);
+        QTest::keyClick(w->menuBar(), Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text2);
         QCOMPARE(w->Text2->text(), QStringLiteral("AnonimoMar"));
         // Back from another of the game's windows: the guess box.
         QWidget other;

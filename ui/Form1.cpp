@@ -345,6 +345,8 @@ void Form1::activeWindowChanged(QWindow *window)
 {
     if (!window)
         return;  // the keyboard went to another program: not a change between our windows
+    if (window->type() == Qt::Popup || window->type() == Qt::ToolTip)
+        return;  // an open menu or list belongs to the window it opened from
     const QPointer<QWindow> previous = m_active;
     m_active = window;
     if (window != windowHandle() || previous == window)
@@ -379,9 +381,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::FocusOut: {
         // Only a move of the focus inside the program counts as leaving the
-        // box, not a switch to another window or a popup.
+        // box, not a switch to another window, a popup or the menu bar.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (watched == Text2 && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (watched == Text2 && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+            && reason != Qt::MenuBarFocusReason)
             m_game->Text2_LostFocus();
         break;
     }
