@@ -19,7 +19,7 @@ Form2::Form2(QWidget *parent)
     setFixedSize(px(6075), px(3510));
     setModal(true);
 
-    Frame1 = new QGroupBox(this);
+    Frame1 = new ClassicFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(750, 390, 4665, 1455));
     Frame1->setFocusPolicy(Qt::NoFocus);
@@ -27,7 +27,7 @@ Form2::Form2(QWidget *parent)
     static const char *const letters[5] = {"T", "E", "S", "M", "O"};
     for (int k = 0; k < 5; ++k) {
         Label1[k] = makeLabel(Frame1, QString::fromLatin1(letters[k]), twipRect(360 + 810 * k, 270, 765, 915),
-                              Fonts::tahoma(36, true), Qt::AlignCenter);
+                              Fonts::tahoma(36, true), CentredText);
         Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
     }
 

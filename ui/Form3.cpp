@@ -44,13 +44,13 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
     connect(Command3d1, &QToolButton::clicked, this, &Form3::Command3d1_Click);
 
-    Frame2 = new QGroupBox(this);
+    Frame2 = new ClassicFrame(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(twipRect(480, 960, 5205, 3825));
     Frame2->setMouseTracking(true);
     Frame2->installEventFilter(this);
 
-    Frame1 = new QGroupBox(this);
+    Frame1 = new ClassicFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(480, 180, 5205, 675));
 
@@ -64,12 +64,9 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
     Picture1->setPixmap(Artwork::programIcon().pixmap(32, 32));
     Picture1->setAlignment(Qt::AlignCenter);
 
-    Label2 = makeLabel(Frame1, Credit, twipRect(1050, 150, 3795, 435), Fonts::tahoma(18, true), Qt::AlignCenter);
+    Label2 = makeLabel(Frame1, Credit, twipRect(1050, 150, 3795, 435), Fonts::tahoma(18, true), CentredText);
     Label2->setObjectName(QStringLiteral("Label2"));
-    // Sizes itself to its text, keeping its centre.
-    const QPoint centre = Label2->geometry().center();
-    Label2->adjustSize();
-    Label2->move(centre.x() - Label2->width() / 2, Label2->y());
+    autoSize(Label2);
 
     struct Line
     {
@@ -99,7 +96,7 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
             font.setUnderline(true);
         }
         QLabel *label = makeLabel(Frame2, line.text, twipRect(line.left, line.top, line.width, line.height), font,
-                                  Qt::AlignHCenter | Qt::AlignTop);
+                                  CentredText);
         label->setObjectName(QStringLiteral("Label1_%1").arg(line.index));
         label->setWordWrap(true);
         label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }").arg(line.colour.name()));

@@ -4,7 +4,6 @@
 #include "Fonts.h"
 #include "Layout.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -30,13 +29,13 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     Picture1->setAlignment(Qt::AlignCenter);
 
     Label1 = makeLabel(this, QStringLiteral("Vosti The Best"), twipRect(1110, 195, 3075, 375), Fonts::tahoma(14.25),
-                       Qt::AlignCenter);
+                       CentredText);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setStyleSheet(labelStyle(QColor(0, 255, 255), Qt::black, true));
     Label1->setToolTip(QStringLiteral("Er mejo (per adesso)"));
 
     Label2 = makeLabel(this, QStringLiteral("(The Best)"), twipRect(1965, 600, 1185, 240), Fonts::tahoma(9.75),
-                       Qt::AlignCenter);
+                       CentredText);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setStyleSheet(QStringLiteral("QLabel { color: #000000; background: transparent; }"));
 
@@ -45,7 +44,7 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
     connect(Command3d1, &QToolButton::clicked, this, &Form4::Command3d1_Click);
 
-    Frame1 = new QGroupBox(QStringLiteral("Migliori punteggi"), this);
+    Frame1 = new ClassicFrame(QStringLiteral("Migliori punteggi"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(600, 1470, 5625, 3315));
     Frame1->setFont(Fonts::tahoma(8.25));
@@ -68,14 +67,12 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
 
 void Form4::Command3d1_Click()
 {
-    m_main->show();
-    m_main->setEnabled(true);
     close();
 }
 
-void Form4::closeEvent(QCloseEvent *event)
+void Form4::done(int result)
 {
-    // However the table is closed, the game behind it must be usable again.
+    m_main->show();
     m_main->setEnabled(true);
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }
