@@ -28,6 +28,8 @@ constexpr char ColourProperty[] = "tesmoCellColour";  // its palette colour
 constexpr char CaptionProperty[] = "tesmoCaption";    // what a display shows
 constexpr char NoneProperty[] = "tesmoNone";          // what it says while empty
 constexpr char ShownOnlyProperty[] = "tesmoShownOnly";  // a frame that lists only what is on screen
+constexpr char NoticeProperty[] = "tesmoNotice";      // the spoken notice of the main window
+constexpr char NoticeName[] = "Annuncio";
 
 // A label whose name is worked out when it is asked for, so it always says
 // what is on screen: a board cell in words, a display as "caption: value".
@@ -96,6 +98,8 @@ QAccessibleInterface *factory(const QString &, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
+    if (object->property(NoticeProperty).toBool())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     if (auto *label = qobject_cast<QLabel *>(object)) {
         if (label->property(CellProperty).isValid() || label->property(CaptionProperty).isValid())
             return new LabelInterface(label);
@@ -114,13 +118,12 @@ void installFactory()
     Q_UNUSED(installed);
 }
 
-// Qt keeps the interface it made for a widget. One made while the window was
-// being built, before the widget had its properties, is dropped so that the
-// next question gets one from the factory.
+// Qt keeps the interface it makes for a widget, and makes one for every
+// change it reports, even while no screen reader listens. One made while the
+// window was being built, before the widget had its properties, is dropped so
+// that the next question gets one from the factory.
 void renew(QObject *object)
 {
-    if (!QAccessible::isActive())
-        return;
     if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
 }
@@ -232,6 +235,15 @@ void nameControls(Form1 &form)
 {
     installFactory();
     name(form.Frame1, QStringLiteral("Tabellone"), QStringLiteral("Sei righe di cinque caselle"));
+    // What the game has to say without moving the focus is shown to screen
+    // readers as a notification that appears: a widget of one pixel that
+    // draws nothing and lets the mouse through.
+    auto *notice = new QWidget(form.centralWidget());
+    notice->setObjectName(QString::fromLatin1(NoticeName));
+    notice->setProperty(NoticeProperty, true);
+    notice->setGeometry(0, 0, 1, 1);
+    notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    notice->hide();
     form.Frame1->setProperty(ShownOnlyProperty, true);
     renew(form.Frame1);
     for (int i = 0; i < 30; ++i) {
@@ -306,8 +318,16 @@ void announceRow(Form1 &form, int row, const int colours[5])
     if (row == 1)  // a manche starts
         sentence = QStringLiteral("Manche %1. ").arg(form.Label5->text()) + sentence;
     // The engine paints the opening row twice after a lost manche: say it once.
-    if (form.Text1->accessibleDescription() != sentence)
-        form.Text1->setAccessibleDescription(sentence);
+    if (form.Text1->accessibleDescription() == sentence)
+        return;
+    form.Text1->setAccessibleDescription(sentence);
+    // Screen readers take a change of description as a message only in
+    // their latest versions; a notification that appears they read at once.
+    if (auto *notice = form.findChild<QWidget *>(QString::fromLatin1(NoticeName))) {
+        notice->hide();
+        notice->setAccessibleName(sentence);
+        notice->show();
+    }
 }
 
 } // namespace Accessibility

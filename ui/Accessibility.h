@@ -32,9 +32,9 @@ QString rowSummary(int row, const int colours[5], const QString texts[5], const 
 // without help.
 void nameCell(QLabel *cell, int colour);
 
-// Tells the player how a row came out: the sentence becomes the description
-// of the guess box, which keeps the focus while the game is played, so a
-// screen reader reads it at once and again whenever the player comes back.
+// Tells the player how a row came out: a notification with the sentence
+// appears, read at once, and the sentence becomes the description of the
+// guess box, read again whenever the player comes back to it.
 void announceRow(Form1 &form, int row, const int colours[5]);
 
 } // namespace Accessibility
