@@ -376,6 +376,7 @@ void TesmoGame::VALUTARIGA()
         if (r > 1)
             w.setTriedWord(r - 2, g.Typed);
     }
+    w.rowRated(r);
 }
 
 // ---------------------------------------------------------------- time and points

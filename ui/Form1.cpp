@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "Accessibility.h"
 #include "Artwork.h"
 #include "Fonts.h"
 #include "Form2.h"
@@ -152,6 +153,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, [this] { m_game->Timer1_Timer(); });
     Timer1->start();
+    Accessibility::nameControls(*this);
 }
 
 Form1::~Form1()
@@ -481,11 +483,17 @@ void Form1::setCellColour(int cell, int colour)
         return;
     m_cellColour[cell] = colour;
     paintCell(cell);
+    Accessibility::nameCell(Label1[cell], colour);
 }
 
 void Form1::setCellVisible(int cell, bool visible)
 {
     Label1[cell]->setVisible(visible);
+}
+
+void Form1::rowRated(int row)
+{
+    Accessibility::announceRow(*this, row, m_cellColour + 5 * (row - 1));
 }
 
 void Form1::setTriedWord(int line, const QString &word)

@@ -99,6 +99,7 @@ public:
     void setCellText(int cell, const QString &text) override;
     void setCellColour(int cell, int colour) override;
     void setCellVisible(int cell, bool visible) override;
+    void rowRated(int row) override;
     void setTriedWord(int line, const QString &word) override;
     void setTriedWordVisible(int line, bool visible) override;
     void setTriedTitleVisible(int line, bool visible) override;

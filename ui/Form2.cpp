@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "Accessibility.h"
 #include "Artwork.h"
 #include "Fonts.h"
 #include "Layout.h"
@@ -40,6 +41,7 @@ Form2::Form2(QWidget *parent)
     Timer1->setInterval(80);
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     prepare();
+    Accessibility::nameControls(*this);
 }
 
 void Form2::paintLetter(int index, int text, int background)

@@ -1,5 +1,6 @@
 #include "Form3.h"
 
+#include "Accessibility.h"
 #include "Artwork.h"
 #include "Fonts.h"
 #include "Layout.h"
@@ -109,6 +110,7 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
 
     centreOnScreen(this);
     Command3d1->setFocus();
+    Accessibility::nameControls(*this);
 }
 
 void Form3::Label1_Click(int index)

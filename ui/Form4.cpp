@@ -1,5 +1,6 @@
 #include "Form4.h"
 
+#include "Accessibility.h"
 #include "Artwork.h"
 #include "Fonts.h"
 #include "Layout.h"
@@ -63,6 +64,7 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     Label1->setText(listing.best);
     List1->addItems(listing.rows);
     List1->setCurrentRow(listing.matchPosition > 0 ? listing.matchPosition - 1 : 0);
+    Accessibility::nameControls(*this);
 }
 
 void Form4::Command3d1_Click()
