@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   make cmake g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev qt6-base-private-dev qt6-qpa-plugins
   libopenal-dev libsndfile1-dev sound-theme-freedesktop
   pulseaudio pulseaudio-utils libpulse-dev
   fonts-wine fonts-liberation fontconfig
