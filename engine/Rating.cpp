@@ -4,6 +4,8 @@
 
 namespace Rating {
 
+using namespace Palette;
+
 Row rate(const QString &solution, const QString &revealed, const QString &guess, int row, int maxAttempts)
 {
     Row result;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Palette.h"
+
 #include <QChar>
 #include <QString>
 
@@ -11,16 +13,13 @@
 // the result position by position: paint, announce, score.
 namespace Rating {
 
-// Board colours, palette numbers.
-enum Colour { Black = 0, Green = 2, DarkRed = 4, White = 15 };
-
 // What one position announces; None on row 1 and on the last row.
 enum class Sound { None, Si, CE, No };
 
 struct Cell
 {
     std::optional<QChar> caption;  // the cell's new caption; a green cell keeps its own
-    int colour = Black;
+    int colour = Palette::Black;
     Sound sound = Sound::None;
     int points = 0;
 };

@@ -12,6 +12,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -19,7 +20,6 @@ namespace {
 const QString Blank5 = QStringLiteral("     ");
 const QString TitleFinePartita = QStringLiteral("Tesmo - Fine Partita");
 
-using Rating::Black;
 
 constexpr int FirstHiddenCell = 25;
 
@@ -78,7 +78,7 @@ void TesmoGame::Form_Load()
     for (int k = 0; k <= 4; ++k)
         w.setTriedWord(k, QString());
     for (int cell = 5; cell <= 29; ++cell) {
-        w.setCellColour(cell, Black);
+        w.setCellColour(cell, Palette::Black);
         w.setCellText(cell, QStringLiteral(" "));
     }
     const int p = static_cast<int>(5 * m_s.random->next() + 1);
@@ -254,8 +254,12 @@ void TesmoGame::endWithoutWords()
         m_s.window->terminate();
         return;
     }
-    m_state.PlayerName = m_s.window->playerNameText();
-    m_resultPending = true;
+    // A game that has scored or lost a manche enters its result; one that
+    // never began (the list failed at its first draw) does not.
+    if (m_state.Points != 0 || m_state.Manche > 1) {
+        m_state.PlayerName = m_s.window->playerNameText();
+        m_resultPending = true;
+    }
     Command3d1_Click();
 }
 
@@ -383,14 +387,29 @@ void TesmoGame::VALUTARIGA()
 
 void TesmoGame::startAttemptClock()
 {
-    m_state.MancheStart = static_cast<float>(m_s.clock->secondsSinceMidnight());
-    m_mancheStartDay = m_s.clock->dayNumber();
+    m_lastLookSeconds = m_s.clock->secondsSinceMidnight();
+    m_lastLookDay = m_s.clock->dayNumber();
+    m_state.MancheStart = static_cast<float>(m_lastLookSeconds);
+    m_mancheStartDay = m_lastLookDay;
 }
 
 void TesmoGame::AGGIORNATEMPO()
 {
     const float now = static_cast<float>(m_s.clock->secondsSinceMidnight());
-    const double seconds = Scoring::secondsBetween(m_state.MancheStart, m_mancheStartDay, now, m_s.clock->dayNumber());
+    const qint64 today = m_s.clock->dayNumber();
+    // A clock set back since the last look (summer time ending, a manual
+    // change) takes the attempt's start back with it: the step counts as no
+    // time, the time on either side of it counts.
+    const double back = (m_lastLookSeconds - now) + double(m_lastLookDay - today) * Scoring::SecondsPerDay;
+    if (back > 0) {
+        const double start = double(m_mancheStartDay) * Scoring::SecondsPerDay + m_state.MancheStart - back;
+        m_mancheStartDay = static_cast<qint64>(std::floor(start / Scoring::SecondsPerDay));
+        m_state.MancheStart = static_cast<float>(start - double(m_mancheStartDay) * Scoring::SecondsPerDay);
+    }
+    m_lastLookSeconds = now;
+    m_lastLookDay = today;
+
+    const double seconds = Scoring::secondsBetween(m_state.MancheStart, m_mancheStartDay, now, today);
     m_state.Elapsed = static_cast<qint32>(std::min(Scoring::roundHalfEven(seconds), double(std::numeric_limits<qint32>::max())));
     m_s.window->setElapsedText(QString::number(m_state.Elapsed) + QStringLiteral(" Sec"));
     m_s.window->setPointsText(QString::number(m_state.Points));

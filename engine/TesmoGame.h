@@ -121,5 +121,7 @@ private:
     bool m_attemptSaveFailed = false;   // the last attempt switch could not be saved
     qint16 m_lastGoodDictionary = 0;
     qint64 m_mancheStartDay = 0;      // the date that goes with MancheStart
+    double m_lastLookSeconds = 0.0;   // the clock as AGGIORNATEMPO last saw it
+    qint64 m_lastLookDay = 0;
     HighScores::Table m_highScores;
 };

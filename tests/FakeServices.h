@@ -22,11 +22,13 @@ public:
         slept += seconds;
         advance(seconds);
     }
+    // Moves the clock on, or back for a negative step, across midnights.
     void advance(double seconds)
     {
         const double total = now + seconds;
-        day += static_cast<qint64>(std::floor(total / 86400.0));
-        now = std::fmod(total, 86400.0);
+        const double days = std::floor(total / 86400.0);
+        day += static_cast<qint64>(days);
+        now = total - days * 86400.0;
     }
 };
 

@@ -155,11 +155,16 @@ private slots:
         GameFixture f({"PIANO", "CASSA"});
         f.random.queue = {0.0, 0.0};
         TestFiles::write(f.dir, "Tesmo.ini", "Nome=A\r\nSuono=0\r\nTentativi=6\r\n");
+        // A manche start in this mode neither shows nor hides the sixth row
+        // and the fifth tried-word line: hidden here, they stay hidden.
+        for (int cell = 25; cell < 30; ++cell)
+            f.window.cellVisible[cell] = false;
+        f.window.triedTitleVisible[4] = f.window.triedWordVisible[4] = false;
         f.game->Form_Load();
         QCOMPARE(f.state().MaxAttempts, qint16(6));
         for (int cell = 25; cell < 30; ++cell)
-            QVERIFY(f.window.cellVisible[cell]);
-        QVERIFY(f.window.triedTitleVisible[4] && f.window.triedWordVisible[4]);
+            QVERIFY(!f.window.cellVisible[cell]);
+        QVERIFY(!f.window.triedTitleVisible[4] && !f.window.triedWordVisible[4]);
 
         for (int i = 0; i < 4; ++i)
             f.play("XXXXX");

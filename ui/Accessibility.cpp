@@ -4,6 +4,7 @@
 #include "Form2.h"
 #include "Form3.h"
 #include "Form4.h"
+#include "engine/Palette.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -16,11 +17,7 @@
 
 namespace {
 
-// Palette numbers a board cell is painted with.
-constexpr int Black = 0;
-constexpr int Green = 2;
-constexpr int DarkRed = 4;
-constexpr int White = 15;
+using namespace Palette;
 
 // Properties that give a label a spoken name of its own (see LabelInterface).
 constexpr char CellProperty[] = "tesmoCell";          // board cell index 0..29

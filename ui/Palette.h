@@ -1,8 +1,10 @@
 #pragma once
 
+#include "engine/Palette.h"
+
 #include <QColor>
 
-// The classic sixteen colours, by number.
+// The RGB value of each palette number (engine/Palette.h names them).
 inline QColor qbColor(int index)
 {
     static const QColor colours[16] = {
