@@ -178,6 +178,23 @@ private slots:
         QVERIFY(QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
     }
 
+    void quitKeys_data()
+    {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::newRow("Ctrl+F4, shown in the menu") << QKeySequence(Qt::CTRL | Qt::Key_F4);
+        QTest::newRow("Ctrl+Q, for desktops that take Ctrl+F4") << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    }
+
+    void quitKeys()
+    {
+        QFETCH(QKeySequence, key);
+        Window w;
+        w->Text2->setText(QStringLiteral("Lia"));
+        QTest::keySequence(w.form.get(), key);
+        QVERIFY(w->terminated());
+        QVERIFY(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini").startsWith("Nome=LIA\r\n"));
+    }
+
     void aboutThenVoice()
     {
         Recorded w;
