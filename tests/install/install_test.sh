@@ -28,16 +28,14 @@ chmod -R a-w "$work/root"
 sums() { (cd "$work/root" && find . -type f -exec sha256sum {} + | sort); }
 sums > "$work/installed.sums"
 
-# A normal user plays; as root, one is made for the test and removed after.
+# A normal user plays; as root, one is made for this run and removed after.
 as_user=()
 home="$work/home"
 mkdir "$home"
 if [ "$(id -u)" -eq 0 ]; then
-  user=tesmo-test
-  if ! id -u "$user" >/dev/null 2>&1; then
-    useradd --system --no-create-home --shell /usr/sbin/nologin "$user"
-    created_user=$user
-  fi
+  user="tesmo-test-$$"
+  useradd --system --user-group --no-create-home --shell /usr/sbin/nologin "$user"
+  created_user=$user
   chown "$user" "$home"
   as_user=(runuser -u "$user" --)
 fi
