@@ -1,12 +1,20 @@
 #include "SystemServices.h"
 
+#include <QDateTime>
 #include <QRandomGenerator>
 #include <QThread>
 #include <QTime>
 
 double SystemClock::secondsSinceMidnight()
 {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    const QDateTime now = QDateTime::currentDateTime();
+    m_day = now.date().toJulianDay();
+    return now.time().msecsSinceStartOfDay() / 1000.0;
+}
+
+qint64 SystemClock::dayNumber() const
+{
+    return m_day;
 }
 
 void SystemClock::sleep(double seconds)

@@ -9,7 +9,11 @@ class SystemClock : public Clock
 {
 public:
     double secondsSinceMidnight() override;
+    qint64 dayNumber() const override;
     void sleep(double seconds) override;
+
+private:
+    qint64 m_day = 0;
 };
 
 // Uniform numbers in [0, 1), the generator reseeded from the time of day at

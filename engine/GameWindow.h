@@ -19,6 +19,8 @@ public:
     virtual void setCellText(int cell, const QString &text) = 0;
     virtual void setCellColour(int cell, int colour) = 0;
     virtual void setCellVisible(int cell, bool visible) = 0;
+    // A row (1..6) has been rated and painted; the opening row counts too.
+    virtual void rowRated(int row) { (void)row; }
 
     // Tried words Label10(0) .. Label10(4) and the fifth line Label9(4)/Label10(4).
     virtual void setTriedWord(int line, const QString &word) = 0;

@@ -12,12 +12,17 @@ public:
     virtual ~Clock() = default;
     // Seconds since midnight, with a fractional part; starts again at 0 at midnight.
     virtual double secondsSinceMidnight() = 0;
+    // The date of the latest secondsSinceMidnight() reading, as a day number
+    // that grows by one at each midnight. It tells a span that really crossed
+    // midnight from a clock that was set back (summer time ending, a manual
+    // change), which counts as no time passed.
+    virtual qint64 dayNumber() const = 0;
     // Blocks the calling thread for about the given time without handling events.
     virtual void sleep(double seconds) = 0;
 };
 
-// Uniform numbers in [0, 1). The real source reseeds itself from the clock at
-// every draw, as the game has always done.
+// Uniform numbers in [0, 1). The real source reseeds itself from the time of
+// day at every draw.
 class RandomSource
 {
 public:

@@ -34,14 +34,14 @@ inline qint32 addWordAward(qint32 points, int row, qint32 elapsed)
     return static_cast<qint32>(total);
 }
 
-// Seconds from `start` to `now`, both seconds since midnight; a span that
-// crosses midnight is counted across it, so the result is never negative.
-inline float secondsBetween(float start, float now)
+// Seconds from `start` on day `startDay` to `now` on day `nowDay`, both in
+// seconds since midnight. Every midnight crossed adds a day; a clock set back
+// (an earlier time on the same day, or an earlier day) counts as no time
+// passed, so the result is never negative.
+inline double secondsBetween(double start, qint64 startDay, double now, qint64 nowDay)
 {
-    float span = now - start;
-    if (span < 0)
-        span += static_cast<float>(SecondsPerDay);
-    return span < 0 ? 0.0f : span;
+    const double span = (now - start) + static_cast<double>(nowDay - startDay) * SecondsPerDay;
+    return span < 0 ? 0.0 : span;
 }
 
 } // namespace Scoring

@@ -1,7 +1,9 @@
 #include "TesmoGame.h"
 
 #include "GameWindow.h"
+#include "Links.h"
 #include "Platform.h"
+#include "Rating.h"
 #include "Scoring.h"
 #include "storage/FileNames.h"
 #include "storage/Settings.h"
@@ -10,17 +12,14 @@
 #include <QFile>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
 const QString Blank5 = QStringLiteral("     ");
 const QString TitleFinePartita = QStringLiteral("Tesmo - Fine Partita");
 
-// Board colours, palette numbers.
-constexpr int Black = 0;
-constexpr int Green = 2;
-constexpr int DarkRed = 4;
-constexpr int White = 15;
+using Rating::Black;
 
 constexpr int FirstHiddenCell = 25;
 
@@ -94,7 +93,7 @@ void TesmoGame::Form_Load()
     }
     g.Attempt = 1;
     VALUTARIGA();
-    g.MancheStart = static_cast<float>(m_s.clock->secondsSinceMidnight());
+    startAttemptClock();
 }
 
 void TesmoGame::endOfGame()
@@ -218,9 +217,10 @@ bool TesmoGame::drawWord(QString *failure)
 
 void TesmoGame::ESTRAIPAROLA()
 {
-    // A list that cannot be used is named to the player; the game then goes
-    // on with the list that worked last (at start, with the first one that
-    // works), and ends only when no list can be used at all.
+    // A list that cannot be used is named to the player, and the game goes on
+    // with another: first the list that worked last, then the others in their
+    // order. Only when none can be used does the program end, and then as
+    // "Fine" would, so that a game under way still enters its result.
     QList<qint16> tried;
     for (;;) {
         QString failure;
@@ -231,22 +231,32 @@ void TesmoGame::ESTRAIPAROLA()
         tried.append(m_state.Dictionary);
         m_s.window->messageBox(failure, QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
         qint16 next = 0;
-        if (m_lastGoodDictionary != 0 && !tried.contains(m_lastGoodDictionary)) {
+        if (m_lastGoodDictionary != 0 && !tried.contains(m_lastGoodDictionary))
             next = m_lastGoodDictionary;
-        } else if (m_lastGoodDictionary == 0) {
-            for (qint16 d = 1; d <= 3 && next == 0; ++d) {
-                if (!tried.contains(d))
-                    next = d;
-            }
+        for (qint16 d = 1; d <= 3 && next == 0; ++d) {
+            if (!tried.contains(d))
+                next = d;
         }
         if (next == 0) {
-            m_ended = true;
-            m_s.window->terminate();
+            endWithoutWords();
             return;
         }
         m_state.Dictionary = next;
         m_s.window->setDictionaryIndex(next - 1);
     }
+}
+
+void TesmoGame::endWithoutWords()
+{
+    if (m_lastGoodDictionary == 0) {
+        // No list has ever worked: there is no game to keep.
+        m_ended = true;
+        m_s.window->terminate();
+        return;
+    }
+    m_state.PlayerName = m_s.window->playerNameText();
+    m_resultPending = true;
+    Command3d1_Click();
 }
 
 void TesmoGame::Combo1_Click(int index)
@@ -313,7 +323,7 @@ void TesmoGame::Command3d2_Click()
     if (m_ended)
         return;
 
-    g.MancheStart = static_cast<float>(m_s.clock->secondsSinceMidnight());
+    startAttemptClock();
     w.setGuessText(QString());
     if (w.highScoresOpen())
         w.closeHighScores();
@@ -352,63 +362,36 @@ void TesmoGame::VALUTARIGA()
     GameState &g = m_state;
     const int r = g.Attempt;
 
-    for (int p = 0; p < 5; ++p) {
-        if (g.Guess[p] == g.Solution[p])
-            g.Revealed[p] = g.Guess[p];
-        else if (r > 1)
-            g.Revealed[p] = u' ';
-    }
-
-    // What is left of the guess once its correctly placed letters are blanked.
-    QString remainder = g.Guess;
-    if (r > 1) {
-        for (int q = 0; q < 5; ++q) {
-            if (g.Revealed[q] == g.Guess[q])
-                remainder[q] = u' ';
-        }
-    }
-
+    const Rating::Row rated = Rating::rate(g.Solution, g.Revealed, g.Guess, r, g.MaxAttempts);
+    g.Revealed = rated.revealed;
     for (int p = 1; p <= 5; ++p) {
+        const Rating::Cell &cell = rated.cells[p - 1];
         const int n = cellOf(r, p);
-        const QChar letter = g.Revealed[p - 1];
-        if (letter != u' ') {
-            w.setCellText(n, QString(letter));
-            w.setCellColour(n, White);
-            if (r > 1 && r < g.MaxAttempts) {
-                if (r < 5)
-                    SUONA(QStringLiteral("Si"));
-                g.Points += Scoring::letterAward(r);
-            }
-        }
-        if (letter == u' ' && r == 1) {
-            w.setCellText(n, QStringLiteral(" "));
-            w.setCellColour(n, DarkRed);
-        }
-        if (r > 1 && letter == u' ') {
-            if (remainder.contains(g.Solution[p - 1])) {
-                w.setCellColour(n, Green);
-                SUONA(QStringLiteral("c'e"));
-            } else {
-                w.setCellText(n, QStringLiteral(" "));
-                w.setCellColour(n, DarkRed);
-                SUONA(QStringLiteral("No"));
-            }
-        }
+        if (cell.caption)
+            w.setCellText(n, QString(*cell.caption));
+        w.setCellColour(n, cell.colour);
+        if (cell.sound != Rating::Sound::None)
+            SUONA(Rating::soundName(cell.sound));
+        g.Points += cell.points;
         if (r > 1)
             w.setTriedWord(r - 2, g.Typed);
     }
+    w.rowRated(r);
 }
 
 // ---------------------------------------------------------------- time and points
 
-double TesmoGame::elapsedSince(float start)
+void TesmoGame::startAttemptClock()
 {
-    return Scoring::secondsBetween(start, static_cast<float>(m_s.clock->secondsSinceMidnight()));
+    m_state.MancheStart = static_cast<float>(m_s.clock->secondsSinceMidnight());
+    m_mancheStartDay = m_s.clock->dayNumber();
 }
 
 void TesmoGame::AGGIORNATEMPO()
 {
-    m_state.Elapsed = static_cast<qint32>(Scoring::roundHalfEven(elapsedSince(m_state.MancheStart)));
+    const float now = static_cast<float>(m_s.clock->secondsSinceMidnight());
+    const double seconds = Scoring::secondsBetween(m_state.MancheStart, m_mancheStartDay, now, m_s.clock->dayNumber());
+    m_state.Elapsed = static_cast<qint32>(std::min(Scoring::roundHalfEven(seconds), double(std::numeric_limits<qint32>::max())));
     m_s.window->setElapsedText(QString::number(m_state.Elapsed) + QStringLiteral(" Sec"));
     m_s.window->setPointsText(QString::number(m_state.Points));
 }
@@ -431,15 +414,21 @@ void TesmoGame::SUONA(QString name)
     if (voice > 0)
         m_s.sound->play(name);
 
-    // The pause: nothing is handled or repainted until it is over.
+    // The pause: nothing is handled or repainted until it is over. Each sleep
+    // is for the whole time that remains; the clock then tells how much really
+    // passed (across midnight too; a clock set back counts as nothing).
     m_s.window->flushPainting();
-    const float length = static_cast<float>(name.size()) / 12.0f;
-    const float start = static_cast<float>(m_s.clock->secondsSinceMidnight());
-    for (;;) {
-        const float passed = static_cast<float>(elapsedSince(start));
-        if (passed > length)
-            break;
-        m_s.clock->sleep(std::min(0.02, static_cast<double>(length - passed) + 0.001));
+    const double length = static_cast<float>(name.size()) / 12.0f;
+    double passed = 0.0;
+    double last = m_s.clock->secondsSinceMidnight();
+    qint64 lastDay = m_s.clock->dayNumber();
+    while (passed <= length) {
+        m_s.clock->sleep(length - passed + 0.001);
+        const double now = m_s.clock->secondsSinceMidnight();
+        const qint64 day = m_s.clock->dayNumber();
+        passed += Scoring::secondsBetween(last, lastDay, now, day);
+        last = now;
+        lastDay = day;
     }
 }
 
@@ -506,8 +495,8 @@ bool TesmoGame::SALVAINI()
 void TesmoGame::LEGGIINI()
 {
     GameWindow &w = *m_s.window;
-    const bool keepAttempts = m_keepAttemptsOnLoad;
-    m_keepAttemptsOnLoad = false;
+    const bool attemptSaveFailed = m_attemptSaveFailed;
+    m_attemptSaveFailed = false;
     QFile file(FileNames::resolve(m_s.programDir, QString::fromLatin1(Settings::FileName)));
     if (!file.exists()) {
         m_state.PlayerName = QStringLiteral("ANONIMO");
@@ -530,9 +519,13 @@ void TesmoGame::LEGGIINI()
         w.setVoiceIndex(*values.voice);
         List1_Click();
     }
-    if (values.attempts && !keepAttempts) {
+    if (values.attempts) {
         // Only five or six rows exist: any other count plays with six.
         const int attempts = *values.attempts == 5 ? 5 : 6;
+        // The file still holds the count in force before a switch that could
+        // not be saved: that count comes back, and the board with it.
+        if (attemptSaveFailed && attempts != m_state.MaxAttempts)
+            showAttemptRows(attempts);
         m_state.MaxAttempts = static_cast<qint16>(attempts);
         w.selectAttempts(attempts);
         if (attempts == 5)
@@ -568,6 +561,16 @@ void TesmoGame::Option2_Click()
     changeAttempts(6);
 }
 
+void TesmoGame::showAttemptRows(int attempts)
+{
+    GameWindow &w = *m_s.window;
+    const bool show = attempts == 6;
+    for (int cell = FirstHiddenCell; cell <= 29; ++cell)
+        w.setCellVisible(cell, show);
+    w.setTriedWordVisible(4, show);
+    w.setTriedTitleVisible(4, show);
+}
+
 void TesmoGame::changeAttempts(int attempts)
 {
     if (m_ended || m_state.MaxAttempts == attempts)
@@ -576,26 +579,18 @@ void TesmoGame::changeAttempts(int attempts)
     w.messageBox(QStringLiteral("Si inizia una nuova partita cambiando il numero di tentativi!"),
                  QStringLiteral("Tesmo 2009"), GameWindow::Buttons::Ok);
     w.focusGuess();
-    const bool show = attempts == 6;
-    for (int cell = FirstHiddenCell; cell <= 29; ++cell)
-        w.setCellVisible(cell, show);
-    w.setTriedWordVisible(4, show);
-    w.setTriedTitleVisible(4, show);
+    showAttemptRows(attempts);
     m_state.MaxAttempts = static_cast<qint16>(attempts);
-    // If the choice cannot be saved, the new game still plays the mode chosen
-    // instead of the count the file holds.
+    // A switch that cannot be saved is undone by the settings load of the new
+    // game, which brings back the count the file still holds.
     if (!SALVAINI())
-        m_keepAttemptsOnLoad = true;
+        m_attemptSaveFailed = true;
     resetGame();
     Form_Load();
 }
 
 // ---------------------------------------------------------------- menus and links
 
-const QString TesmoGame::HomePage = QStringLiteral("https://tesmo.example/");
-const QString TesmoGame::ShopPage = TesmoGame::HomePage + QStringLiteral("acquistavlp.asp");
-const QString TesmoGame::MailAddress = QStringLiteral("autore@tesmo.example");
-const QString TesmoGame::SiteName = QStringLiteral("tesmo.example");
 const QString TesmoGame::QuickHelp = QStringLiteral(
     "Tesmo è un videogioco ispirato alla omonima trasmissione televisiva. Il gioco consiste nell'indovinare "
     "una parola di 5 caratteri nascosta dietro a cinque caselle. L'unico aiuto è che viene mostrata una "
@@ -620,12 +615,12 @@ void TesmoGame::MenuAiuto1_Click()
 
 void TesmoGame::MenuMail_Click()
 {
-    m_s.window->startCommand(QStringLiteral("Start mailto:") + MailAddress);
+    m_s.window->startCommand(QStringLiteral("Start mailto:") + Links::MailAddress);
 }
 
 void TesmoGame::menuPHP_Click()
 {
-    m_s.window->startCommand(QStringLiteral("Start ") + HomePage);
+    m_s.window->startCommand(QStringLiteral("Start ") + Links::HomePage);
 }
 
 void TesmoGame::VLP_Click()
@@ -635,7 +630,7 @@ void TesmoGame::VLP_Click()
 
 void TesmoGame::menuVLPONLine_Click()
 {
-    m_s.window->startCommand(QStringLiteral("Start ") + ShopPage);
+    m_s.window->startCommand(QStringLiteral("Start ") + Links::ShopPage);
 }
 
 void TesmoGame::About_Click()
@@ -648,7 +643,7 @@ void TesmoGame::About_Click()
 
 void TesmoGame::Label12_Click()
 {
-    m_s.window->startCommand(QStringLiteral("start ") + HomePage);
+    m_s.window->startCommand(QStringLiteral("start ") + Links::HomePage);
 }
 
 // ---------------------------------------------------------------- pointer

@@ -37,35 +37,36 @@ public:
     bool ended() const { return m_ended; }
 
     // Game flow.
-    void Form_Load();           // the manche start
-    void Nuova_Click();         // new game
-    void Command3d1_Click();    // "Fi&ne": end of the program
-    void Esci_Click();
-    void Form_Activate();
-    void Form_Resize();
-    void Command3d3_Click();    // "&Hiscores"
-    void Records_Click();
+    void Form_Load();           // manche start: draws a word, reveals a letter; past manche 5 ends the game
+    void Nuova_Click();         // menu "Nuova Partita" (F2): abandons the game, starts a fresh one
+    void Command3d1_Click();    // button "Fine": saves, shows the table, says "Ciao", ends the program
+    void Esci_Click();          // menu "Esci" (Ctrl+F4): the same as "Fine"
+    void Form_Activate();       // the main window is active again: closes the table, focus to the guess box
+    void Form_Resize();         // the main window was resized: the layout stays as designed
+    void Command3d3_Click();    // button "Hiscores": saves the settings, opens the high-score table
+    void Records_Click();       // menu File > "Hiscores" (F3): the same as the button
 
     // Words.
-    void ESTRAIPAROLA();
-    void Combo1_Click(int index);
+    void ESTRAIPAROLA();        // draws the manche's word from the chosen list and marks it drawn
+    void Combo1_Click(int index);  // "Dizionario" choice: another list starts a fresh game
 
     // Guesses.
-    void Command3d2_Click();
-    // Returns true when the key was taken as "accept".
+    void Command3d2_Click();    // button "Accetta": rates the typed guess, wins or loses the manche
+    // A key in the guess box: Enter or Escape accepts; returns true when it did.
     bool Text1_KeyPress(int keyAscii);
     enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
     enum ShiftState { ShiftMask = 1, CtrlMask = 2, AltMask = 4 };
+    // A click on the help picture; Ctrl+Alt with the right button peeks at the solution.
     void Picture1_MouseDown(int button, int shift);
 
     // Rating, time and points.
-    void VALUTARIGA();
-    void AGGIORNATEMPO();
-    void Timer1_Timer();
+    void VALUTARIGA();          // paints, announces and scores the current row (see Rating.h)
+    void AGGIORNATEMPO();       // shows the seconds of this attempt and the points
+    void Timer1_Timer();        // the half-second tick: AGGIORNATEMPO
 
     // Sound.
-    void SUONA(QString name);
-    void List1_Click();
+    void SUONA(QString name);   // plays a voice clip (if a voice is chosen), then pauses the game
+    void List1_Click();         // "Voce" choice: focus back to the guess box, settings saved
 
     // High scores. The high-score window runs this when it loads: the file is
     // read, a pending result entered, ranked and stored, and the rows of the
@@ -80,38 +81,36 @@ public:
     const HighScores::Table &highScoreTable() const { return m_highScores; }
 
     // Settings and attempt modes.
-    bool SALVAINI();
-    void LEGGIINI();
-    bool Text2_KeyPress(int keyAscii);
-    void Text2_LostFocus();
-    void Option1_Click();
-    void Option2_Click();
+    bool SALVAINI();            // writes name, voice and attempts to "Tesmo.ini"; false when it could not
+    void LEGGIINI();            // reads "Tesmo.ini" into the name box, the voice list and the attempt buttons
+    bool Text2_KeyPress(int keyAscii);  // a key in the name box: Enter moves to the guess box
+    void Text2_LostFocus();     // the name box was left: settings saved
+    void Option1_Click();       // "5 tentativi": a fresh game with five rows
+    void Option2_Click();       // "6 tentativi": a fresh game with six rows
 
     // Menus and links.
-    static const QString HomePage;   // the maker's site, ending with "/"
-    static const QString ShopPage;
-    static const QString MailAddress;
-    static const QString SiteName;   // shown by the link label
-    static const QString QuickHelp;
-    void Aiuto_Click();
-    void MenuAiuto1_Click();
-    void MenuMail_Click();
-    void menuPHP_Click();
-    void VLP_Click();
-    void menuVLPONLine_Click();
-    void About_Click();
-    void Label12_Click();
+    static const QString QuickHelp;  // the text of the quick help (F1)
+    void Aiuto_Click();         // menu "Aiuto veloce" (F1): the quick help in a message box
+    void MenuAiuto1_Click();    // menu "Aiuto": the local help page tesmo.htm
+    void MenuMail_Click();      // menu "Scrivi E-Mail all'autore ...": a mail to the maker
+    void menuPHP_Click();       // menu "Visita Home Page ...": the maker's home page
+    void VLP_Click();           // menu "Vosti Letter Pack ..." (always hidden): the local page vlp.htm
+    void menuVLPONLine_Click(); // menu "Acquista VLP On-line ...": the maker's shop page
+    void About_Click();         // menu "About" (F4): the about window, then the voice "Tesmo"
+    void Label12_Click();       // the link label under the board: the maker's home page
 
     // Pointer over the link label and back to the arrow.
-    void Label12_MouseMove();
-    void Form_MouseMove();
+    void Label12_MouseMove();   // over the link label: the hand
+    void Form_MouseMove();      // over the window or the board's frame: the arrow
 
 private:
     bool drawWord(QString *failure);
     void changeAttempts(int attempts);
+    void showAttemptRows(int attempts);
     void resetGame();
     void endOfGame();
-    double elapsedSince(float start);
+    void endWithoutWords();
+    void startAttemptClock();
     QString listFileName() const;
 
     Services m_s;
@@ -119,7 +118,8 @@ private:
     bool m_resultPending = false;
     bool m_ended = false;
     bool m_readingSettings = false;   // a save during a load is refused
-    bool m_keepAttemptsOnLoad = false;
+    bool m_attemptSaveFailed = false;   // the last attempt switch could not be saved
     qint16 m_lastGoodDictionary = 0;
+    qint64 m_mancheStartDay = 0;      // the date that goes with MancheStart
     HighScores::Table m_highScores;
 };

@@ -11,6 +11,7 @@
 namespace WordList {
 
 constexpr int RecordSize = 8;
+constexpr int WordLength = 5;   // the word's bytes; the mark follows them
 
 enum class DrawStatus { Ok, NoRecords, ReadError, WriteError };
 

@@ -13,14 +13,21 @@ class FakeClock : public Clock
 {
 public:
     double now = 36000.0;  // ten in the morning
+    qint64 day = 0;        // grows at every midnight passed
     double slept = 0.0;
     double secondsSinceMidnight() override { return now; }
+    qint64 dayNumber() const override { return day; }
     void sleep(double seconds) override
     {
         slept += seconds;
-        now = std::fmod(now + seconds, 86400.0);
+        advance(seconds);
     }
-    void advance(double seconds) { now = std::fmod(now + seconds, 86400.0); }
+    void advance(double seconds)
+    {
+        const double total = now + seconds;
+        day += static_cast<qint64>(std::floor(total / 86400.0));
+        now = std::fmod(total, 86400.0);
+    }
 };
 
 // Plays back a queue of numbers, then a default.

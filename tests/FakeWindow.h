@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScriptedAnswers.h"
 #include "engine/GameWindow.h"
 
 #include <QList>
@@ -37,6 +38,8 @@ public:
     int highScoresRaised = 0;         // requests while it was already open
     bool highScores = false;
     std::function<void()> onHighScoresLoad;
+    std::function<void(const Box &)> onBox;   // runs while a box is open
+    std::function<void()> onPause;            // runs as a pause begins
     bool enabled = true;
     Pointer pointer = Pointer::Arrow;
     int focusRequests = 0;
@@ -103,9 +106,9 @@ public:
     {
         boxes.append({text, title, buttons});
         log << QStringLiteral("box ") + title;
-        if (buttons == Buttons::Ok)
-            return Answer::Ok;
-        return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+        if (onBox)
+            onBox(boxes.last());
+        return scriptedAnswer(answers, buttons);
     }
     void showCongratulations() override
     {
@@ -131,7 +134,12 @@ public:
     void showAbout() override { log << QStringLiteral("about"); }
     void startCommand(const QString &commandLine) override { log << QStringLiteral("start: ") + commandLine; }
     void setApplicationPointer(Pointer p) override { pointer = p; }
-    void flushPainting() override { log << QStringLiteral("pause"); }
+    void flushPainting() override
+    {
+        log << QStringLiteral("pause");
+        if (onPause)
+            onPause();
+    }
     void terminate() override
     {
         terminated = true;

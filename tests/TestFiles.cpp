@@ -1,5 +1,7 @@
 #include "TestFiles.h"
 
+#include "storage/WordList.h"
+
 #include <QFile>
 
 namespace TestFiles {
@@ -25,9 +27,17 @@ void write(const QDir &dir, const QString &name, const QByteArray &bytes)
         file.write(bytes);
 }
 
-char markOf(const QByteArray &list, int record)
+QByteArray record(const QByteArray &list, qint64 n)
 {
-    return list.at((record - 1) * 8 + 5);
+    return list.mid((n - 1) * WordList::RecordSize, WordList::RecordSize);
+}
+
+QByteArray marks(const QByteArray &list)
+{
+    QByteArray out;
+    for (qint64 n = 1; n <= WordList::recordCount(list.size()); ++n)
+        out += record(list, n).at(WordList::WordLength);
+    return out;
 }
 
 } // namespace TestFiles

@@ -10,7 +10,9 @@ namespace TestFiles {
 QByteArray wordList(const QStringList &words, const QStringList &drawn = {});
 QByteArray read(const QDir &dir, const QString &name);
 void write(const QDir &dir, const QString &name, const QByteArray &bytes);
-// The mark of record n (from 1) of a word-list file.
-char markOf(const QByteArray &list, int record);
+// Record n (from 1) of a word-list file, all eight bytes.
+QByteArray record(const QByteArray &list, qint64 n);
+// The marks of a word-list file, one byte per whole record.
+QByteArray marks(const QByteArray &list);
 
 } // namespace TestFiles

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeServices.h"
+#include "ScriptedAnswers.h"
 #include "TestFiles.h"
 #include "ui/Form1.h"
 
@@ -31,9 +32,7 @@ struct Window
         form = std::make_unique<Form1>(Form1::Services{&clock, &random, &sound, dir});
         form->setMessageResponder([this](const QString &text, const QString &, GameWindow::Buttons buttons) {
             boxes << text;
-            if (buttons == GameWindow::Buttons::Ok)
-                return GameWindow::Answer::Ok;
-            return answers.isEmpty() ? GameWindow::Answer::Yes : answers.takeFirst();
+            return scriptedAnswer(answers, buttons);
         });
         form->setQuit([] {});
         form->setCongratulationsHandler([this](Form2 &) { ++congratulations; });

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "storage/HighScores.h"
 #include "storage/Settings.h"
 #include "storage/WordList.h"
@@ -47,7 +48,7 @@ private slots:
             const WordList::DrawResult result = WordList::draw(buffer, random.generateDouble(), {});
             QCOMPARE(list.size(), bytes.size());
             if (result.status == WordList::DrawStatus::Ok)
-                QCOMPARE(list.mid((result.record - 1) * 8 + 5, 3), QByteArray("*\r\n"));
+                QCOMPARE(TestFiles::record(list, result.record).mid(WordList::WordLength), QByteArray("*\r\n"));
             else
                 QVERIFY(bytes.size() < 8);
         }

@@ -7,13 +7,7 @@ class TestFlow : public QObject
 {
     Q_OBJECT
 
-    static int drawnCount(const QByteArray &list)
-    {
-        int n = 0;
-        for (qsizetype i = 5; i < list.size(); i += 8)
-            n += list.at(i) == '*';
-        return n;
-    }
+    static qsizetype drawnCount(const QByteArray &list) { return TestFiles::marks(list).count('*'); }
 
 private slots:
     void programStart()
@@ -143,18 +137,48 @@ private slots:
                                                       "paint 24 15", "box Tesmo - Fine Partita"}));
     }
 
-    void sixAttemptRows()
+    // Six-attempt mode: the manche start leaves the sixth row and the fifth
+    // tried-word line shown; the fifth guess lands on row 6 and in the fifth line.
+    void sixAttemptMode_data()
     {
+        QTest::addColumn<QString>("fifthGuess");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("manche");
+        QTest::newRow("lost") << "OPERA" << 0 << 2;
+        QTest::newRow("found on row 6: the word only") << "PIANO" << 200 << 1;
+    }
+    void sixAttemptMode()
+    {
+        QFETCH(QString, fifthGuess);
+        QFETCH(int, points);
+        QFETCH(int, manche);
         GameFixture f({"PIANO", "CASSA"});
+        f.random.queue = {0.0, 0.0};
         TestFiles::write(f.dir, "Tesmo.ini", "Nome=A\r\nSuono=0\r\nTentativi=6\r\n");
         f.game->Form_Load();
         QCOMPARE(f.state().MaxAttempts, qint16(6));
+        for (int cell = 25; cell < 30; ++cell)
+            QVERIFY(f.window.cellVisible[cell]);
+        QVERIFY(f.window.triedTitleVisible[4] && f.window.triedWordVisible[4]);
+
         for (int i = 0; i < 4; ++i)
             f.play("XXXXX");
         QCOMPARE(f.state().Manche, qint16(1));
-        f.play("XXXXX");
-        QCOMPARE(f.state().Manche, qint16(2));
-        QVERIFY(f.window.boxes.isEmpty() == false);
+        QVERIFY(f.window.boxes.isEmpty());
+        QString row6, fifthLine;
+        const auto look = [&] {
+            if (row6.isEmpty()) {
+                row6 = f.window.rowText(6);
+                fifthLine = f.window.tried[4];
+            }
+        };
+        f.window.onBox = [&](const FakeWindow::Box &) { look(); };
+        f.window.onPause = look;  // the found word's "Tesmo" pause
+        f.play(fifthGuess);
+        QCOMPARE(row6, QStringLiteral("PIANO"));
+        QCOMPARE(fifthLine, fifthGuess);
+        QCOMPARE(f.state().Points, points);
+        QCOMPARE(f.state().Manche, qint16(manche));
     }
 
     void acceptKeys()
@@ -222,14 +246,25 @@ private slots:
         QCOMPARE(f.window.log.last(), QStringLiteral("terminate"));
     }
 
+    // Found words keep the manche: the game never ends, the points only grow,
+    // and a used-up list is released with its message and played again.
     void gameWithoutLossesNeverEnds()
     {
         GameFixture f({"PIANO", "CASSA", "OPERA"});
         f.game->Form_Load();
-        for (int i = 0; i < 10; ++i)
+        qint32 points = 0;
+        for (int i = 0; i < 10; ++i) {
             f.play(f.state().Solution);
-        QCOMPARE(f.window.manche, QStringLiteral("1/5"));
-        QVERIFY(f.window.boxes.count() >= 1);  // the list ran out on the way
+            QVERIFY(f.state().Points > points);
+            points = f.state().Points;
+            QCOMPARE(f.window.manche, QStringLiteral("1/5"));
+        }
+        // Eleven draws from three words: the list ran out three times.
+        QCOMPARE(f.window.boxes.size(), 3);
+        for (const FakeWindow::Box &box : f.window.boxes)
+            QCOMPARE(box.text, QStringLiteral("Le parole sono state tutte estratte 'OK' per ripeterle"));
+        QCOMPARE(f.window.highScoresShown, 0);
+        QVERIFY(!f.game->ended());
     }
 
     void newGameMidManche()
@@ -265,6 +300,8 @@ private slots:
         QVERIFY(!f.window.highScores);
     }
 
+    // The peek shows the solution in the name box for the length of its
+    // pause, then the box shows the saved name again: an unsaved edit is gone.
     void solutionPeek_data()
     {
         QTest::addColumn<int>("button");
@@ -283,12 +320,22 @@ private slots:
         GameFixture f;
         f.game->Form_Load();
         f.window.voice = 1;
+        f.state().PlayerName = "LIA";
+        f.window.playerName = "Lia Rossi";  // typed, not saved yet
+        QStringList shownInPause;
+        f.window.onPause = [&] { shownInPause << f.window.playerName; };
+        f.game->Picture1_MouseDown(button, shift);
+        QCOMPARE(shownInPause, peeks ? QStringList{f.state().Solution} : QStringList());
+        QCOMPARE(f.sound.played, peeks ? QStringList{"si.wav"} : QStringList());
+        QCOMPARE(f.window.playerName, QStringLiteral("LIA"));
+        QCOMPARE(f.state().PlayerName, QStringLiteral("LIA"));
+
+        // With no name held yet, the box's text becomes the name.
         f.state().PlayerName.clear();
         f.window.playerName = "Lia";
         f.game->Picture1_MouseDown(button, shift);
-        QCOMPARE(f.sound.played.contains("si.wav"), peeks);
-        QCOMPARE(f.window.playerName, QStringLiteral("Lia"));
         QCOMPARE(f.state().PlayerName, QStringLiteral("Lia"));
+        QCOMPARE(f.window.playerName, QStringLiteral("Lia"));
     }
 
     void linkPointer()

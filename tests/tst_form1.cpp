@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 #include "ui/Fonts.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>
@@ -25,6 +27,40 @@ class TestForm1 : public QObject
         return form.findChild<QWidget *>(name);
     }
 
+    // Dark pixels of "TESMO 1/5" written in the font.
+    static int ink(const QFont &font)
+    {
+        QImage page(600, 120, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(10, 90, QStringLiteral("TESMO 1/5"));
+        painter.end();
+        int dark = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x)
+                dark += qGray(page.pixel(x, y)) < 128;
+        }
+        return dark;
+    }
+
+    // Where a label's text shows: the pixels nearer its text colour than its background.
+    static QRect inkBox(const QImage &image, const QColor &text, const QColor &background)
+    {
+        auto distance = [](QRgb a, const QColor &b) {
+            return qAbs(qRed(a) - b.red()) + qAbs(qGreen(a) - b.green()) + qAbs(qBlue(a) - b.blue());
+        };
+        QRect box;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (distance(image.pixel(x, y), text) < distance(image.pixel(x, y), background))
+                    box |= QRect(x, y, 1, 1);
+            }
+        }
+        return box;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -38,7 +74,7 @@ private slots:
         QTest::newRow("client area") << "Form1Surface" << QRect(0, -1, 586, 446);
         QTest::newRow("Frame1") << "Frame1" << QRect(26, 6, 311, 421);
         QTest::newRow("Frame2") << "Frame2" << QRect(340, 6, 225, 421);
-        QTest::newRow("Label12") << "Label12" << QRect(272, 428, -1, -1);
+        QTest::newRow("Label12") << "Label12" << QRect(272, 428, -1, 13);  // as wide as its text
         QTest::newRow("cell 0") << "Label1_0" << QRect(24, 18, 51, 61);
         QTest::newRow("cell 7") << "Label1_7" << QRect(132, 85, 51, 61);
         QTest::newRow("cell 29") << "Label1_29" << QRect(240, 352, 51, 61);
@@ -71,8 +107,10 @@ private slots:
         Window w;
         QWidget *widget = child(*w, name);
         QVERIFY(widget);
-        if (rect.width() < 0)
+        if (rect.width() < 0) {
             QCOMPARE(widget->pos(), rect.topLeft());
+            QCOMPARE(widget->height(), rect.height());
+        }
         else if (rect.top() < 0)  // below the menu bar
             QCOMPARE(widget->size(), rect.size());
         else
@@ -152,14 +190,71 @@ private slots:
         const QFontInfo info(widget->font());
         QCOMPARE(info.family(), family);
         QCOMPARE(widget->font().pointSizeF(), points);
-        QCOMPARE(info.bold(), bold);
+        // Bold shows: the same letters put clearly more ink on the page.
+        QFont regular = widget->font();
+        regular.setBold(false);
+        QCOMPARE(ink(widget->font()) > ink(regular) * 5 / 4, bold);
+    }
+
+    void labelsDrawFromTheTop_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Label9(0)") << "Label9_0";
+        QTest::newRow("Label10(0)") << "Label10_0";
+        QTest::newRow("revealed cell") << "";
+    }
+    void labelsDrawFromTheTop()
+    {
+        QFETCH(QString, name);
+        Window w;
+        w.type("ABCDE");
+        QLabel *label = name.isEmpty() ? nullptr : qobject_cast<QLabel *>(child(*w, name));
+        for (int i = 0; i < 5 && !label; ++i) {
+            if (w->Label1[i]->text() != " ")
+                label = w->Label1[i];
+        }
+        QVERIFY(label);
+        // Centred across; the first line of text right under the border.
+        const QImage inside = label->grab().toImage().copy(label->contentsRect());
+        const QRect text = inkBox(inside, label->palette().color(QPalette::WindowText),
+                                  inside.pixelColor(inside.width() - 1, inside.height() - 1));
+        QVERIFY(!text.isEmpty());
+        QVERIFY2(text.top() <= label->fontMetrics().ascent() - label->fontMetrics().capHeight() + 1,
+                 qPrintable(QString::number(text.top())));
+        QVERIFY(qAbs(text.left() - (label->contentsRect().width() - 1 - text.right())) <= 2);
+    }
+
+    void frameCaptionOnItsLine()
+    {
+        Window w;
+        const QImage frame = w->Frame2->grab().toImage();
+        const QColor surface = frame.pixelColor(frame.width() - 20, 0);
+        // The frame's top line, seen at its right end, past the caption.
+        int line = 0;
+        while (line < frame.height() && frame.pixelColor(frame.width() - 20, line) == surface)
+            ++line;
+        // The caption's letters lie above and below that line.
+        const int captionWidth = w->Frame2->fontMetrics().horizontalAdvance(w->Frame2->title());
+        int top = -1, bottom = -1;
+        for (int y = 0; y < w->Frame2->fontMetrics().height() + 2; ++y) {
+            for (int x = 0; x < captionWidth + 10; ++x) {
+                if (qGray(frame.pixel(x, y)) < 96) {
+                    if (top < 0)
+                        top = y;
+                    bottom = y;
+                    break;
+                }
+            }
+        }
+        QVERIFY(top >= 0);
+        QVERIFY2(top < line && line < bottom, qPrintable(QStringLiteral("%1 %2 %3").arg(top).arg(line).arg(bottom)));
     }
 
     void colours()
     {
         Window w;
         auto pixel = [](QWidget *widget) {
-            return widget->grab().toImage().pixelColor(widget->width() / 2, 3);
+            return widget->grab().toImage().pixelColor(widget->width() / 2, widget->height() - 3);
         };
         QCOMPARE(pixel(w->Label9[0]), QColor(0, 255, 255));
         QCOMPARE(pixel(w->Label10[0]), QColor(255, 255, 0));
@@ -246,6 +341,13 @@ private slots:
         QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, serilla.center());
         QCOMPARE(w->voiceIndex(), 2);
         QCOMPARE(QApplication::focusWidget(), w->Text1);
+        // A Ctrl+click on the chosen voice leaves it chosen: the list never
+        // goes back to no selection, and no save writes "Suono=-1".
+        QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, Qt::ControlModifier, serilla.center());
+        QCOMPARE(w->voiceIndex(), 2);
+        QCOMPARE(w->List1->selectedItems().size(), 1);
+        w->game().SALVAINI();
+        QVERIFY(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini").contains("Suono=2\r\n"));
     }
 
     void voiceAndModeControls()
@@ -271,19 +373,40 @@ private slots:
         Window w;
         const QDir dir(w.folder.path());
         TestFiles::write(dir, "tesmodat.2", TestFiles::wordList({"HOUSE"}));
+        TestFiles::write(dir, "tesmodat.3", TestFiles::wordList({"LUPUS"}));
         w.type("XXXXX");
-        // Typing into the box neither adds a list nor changes the game.
-        w->Combo1->lineEdit()->selectAll();
-        QTest::keyClicks(w->Combo1->lineEdit(), "Klingon");
-        QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Return);
-        QCOMPARE(w->Combo1->count(), 3);
+        QComboBox *combo = w->Combo1;
+        // A turn of the wheel over the closed box chooses nothing.
+        combo->setFocus();
+        QWheelEvent wheel(QPointF(10, 10), combo->mapToGlobal(QPointF(10, 10)), {}, QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+        // Typing is neither completed nor a choice, whether the box is left or Enter pressed.
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), "l");
+        QCOMPARE(combo->currentText(), QStringLiteral("l"));
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), "Latino");
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(combo, Qt::Key_Tab);
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(w->game().state().Dictionary, qint16(1));
         QCOMPARE(w->Label10[0]->text(), QStringLiteral("XXXXX"));
-        // Choosing "English" starts a fresh game with an English word.
-        w->Combo1->setCurrentIndex(1);
-        emit w->Combo1->activated(1);
+        // Choosing "English" in the open list starts a fresh game with an English word.
+        QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
+        QAbstractItemView *list = combo->view();
+        QTRY_VERIFY(list->isVisible());
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!list->isVisible());
         QCOMPARE(w->game().state().Solution, QStringLiteral("HOUSE"));
         QCOMPARE(w->Label10[0]->text(), QString());
         QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
+        // The arrow key on the closed box goes on to the next list.
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(w->game().state().Solution, QStringLiteral("LUPUS"));
     }
 
     void menus()

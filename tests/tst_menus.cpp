@@ -163,19 +163,46 @@ private slots:
         QCOMPARE(w.boxes.size(), 0);
     }
 
+    void shortcutKeys_data()
+    {
+        QTest::addColumn<QString>("open");  // the menu open when the key is pressed
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("effect");
+        for (const QString &open : {QString(), QStringLiteral("File"), QStringLiteral("?")}) {
+            const QString where = open.isEmpty() ? QStringLiteral(", no menu open") : QStringLiteral(", ") + open + " open";
+            QTest::newRow(qPrintable("F1" + where)) << open << int(Qt::Key_F1) << "quick help";
+            QTest::newRow(qPrintable("F2" + where)) << open << int(Qt::Key_F2) << "new game";
+            QTest::newRow(qPrintable("F3" + where)) << open << int(Qt::Key_F3) << "table";
+            QTest::newRow(qPrintable("F4" + where)) << open << int(Qt::Key_F4) << "about";
+            QTest::newRow(qPrintable("Ctrl+F4" + where)) << open << int(Qt::CTRL | Qt::Key_F4) << "end";
+        }
+    }
     void shortcutKeys()
     {
-        Window w;
+        QFETCH(QString, open);
+        QFETCH(int, key);
+        QFETCH(QString, effect);
+        Recorded w;
         w.type("XXXXX");
-        QTest::keyClick(w.form.get(), Qt::Key_F3);
-        QVERIFY(w->form4());
-        QTest::mouseClick(w->form4()->Command3d1, Qt::LeftButton);
-        QTRY_VERIFY(!w->form4());
-        QTest::keyClick(w.form.get(), Qt::Key_F2);
-        QCOMPARE(w->Label10[0]->text(), QString());
-        QTest::keyClick(w.form.get(), Qt::Key_F4, Qt::ControlModifier);
-        QVERIFY(w->terminated());
-        QVERIFY(QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
+        QWidget *target = w.form.get();
+        if (!open.isEmpty()) {
+            QMenu *menu = open == "File" ? w->File : w->Help;
+            QTest::mouseClick(w->menuBar(), Qt::LeftButton, {},
+                              w->menuBar()->actionGeometry(menu->menuAction()).center());
+            QTRY_VERIFY(menu->isVisible());
+            target = QApplication::activePopupWidget();
+            QCOMPARE(target, menu);
+        }
+        const QKeyCombination pressed = QKeyCombination::fromCombined(key);
+        QTest::keyClick(target, pressed.key(), pressed.keyboardModifiers());
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(w.boxes.size(), effect == "quick help" ? 1 : 0);
+        QCOMPARE(w->Label10[0]->text(), effect == "new game" ? QString() : QStringLiteral("XXXXX"));
+        QCOMPARE(w->form4() != nullptr, effect == "table");
+        QCOMPARE(w.abouts, effect == "about" ? 1 : 0);
+        QCOMPARE(w->terminated(), effect == "end");
+        if (effect == "end")
+            QVERIFY(QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
     }
 
     void quitKeys_data()
@@ -222,6 +249,8 @@ private slots:
         QCOMPARE(about.Command3d1->text(), QStringLiteral("&OK"));
         QCOMPARE(about.Command3d1->toolTip(), QStringLiteral("Torna al gioco"));
         QCOMPARE(about.Picture1->geometry(), QRect(26, 10, 33, 33));
+        QCOMPARE(about.Label2->pos(), QPoint(70, 10));  // grows to the right to hold its text
+        QCOMPARE(about.Label2->width(), about.Label2->sizeHint().width());
         QCOMPARE(about.Label1[3]->text(),
                  QStringLiteral("Per ricevere il CD-ROM con tutto il Vosti Letter Pack (Diversi giochi con le lettere "
                                 "registrati, giochi con le carte, utilities ed altro) visitare questo sito:"));

@@ -1,8 +1,10 @@
 #include "GameFixture.h"
+#include "engine/Rating.h"
 
 #include <QtTest>
 
-// Rating and painting one row: colours, letters, announcements and points.
+// Rating one row: the rule on its own, then how the game paints, announces
+// and scores it.
 class TestRating : public QObject
 {
     Q_OBJECT
@@ -64,28 +66,22 @@ private slots:
         QFETCH(int, points);
         QFETCH(QString, revealedAfter);
 
-        GameFixture f;
-        f.window.voice = 1;
-        GameState &g = f.state();
-        g.Solution = solution;
-        g.Revealed = revealed;
-        g.Guess = guess;
-        g.Typed = row == maxAttempts ? QStringLiteral("WRONG") : guess;
-        g.Attempt = static_cast<qint16>(row);
-        g.MaxAttempts = static_cast<qint16>(maxAttempts);
-        for (int i = 0; i < 30; ++i)
-            f.window.cellText[i] = QStringLiteral(" ");
-        f.game->VALUTARIGA();
-
-        QCOMPARE(f.window.rowColours(row), colours);
-        QCOMPARE(f.window.rowText(row), letters);
-        QCOMPARE(f.sound.played, sounds);
-        QCOMPARE(g.Points, points);
-        QCOMPARE(g.Revealed, revealedAfter);
-        if (row > 1)
-            QCOMPARE(f.window.tried[row - 2], g.Typed);
-        else
-            QVERIFY(f.window.tried[0].isEmpty());
+        const Rating::Row rated = Rating::rate(solution, revealed, guess, row, maxAttempts);
+        QStringList shownColours, played;
+        QString shownLetters;
+        int scored = 0;
+        for (const Rating::Cell &cell : rated.cells) {
+            shownColours << QString::number(cell.colour);
+            shownLetters += cell.caption.value_or(u' ');  // the board's cells start blank
+            if (cell.sound != Rating::Sound::None)
+                played << Rating::soundName(cell.sound) + ".wav";
+            scored += cell.points;
+        }
+        QCOMPARE(shownColours.join(' '), colours);
+        QCOMPARE(shownLetters, letters);
+        QCOMPARE(played, sounds);
+        QCOMPARE(scored, points);
+        QCOMPARE(rated.revealed, revealedAfter);
     }
 
     // Each position: paint, then announce and pause, then score.
@@ -108,6 +104,10 @@ private slots:
         };
         QCOMPARE(f.window.log, expected);
         QCOMPARE(g.Points, 30);
+        QCOMPARE(g.Revealed, QStringLiteral("P    "));
+        QCOMPARE(f.window.tried[0], QStringLiteral("PXZZA"));
+        // The green cell keeps the caption it had ("L" on the fake board).
+        QCOMPARE(f.window.rowText(2), QStringLiteral("P L  "));
     }
 
     void wholeWordOnAMiddleRow()

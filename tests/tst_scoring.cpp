@@ -81,14 +81,37 @@ private slots:
         QCOMPARE(f.window.points, QStringLiteral("120"));
     }
 
-    void attemptAcrossMidnight()
+    // Only a real midnight crossing adds a day; a clock set back counts as no time.
+    void attemptAcrossClockChanges_data()
     {
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("across midnight") << 86390.0 << 15.0 << 15;
+        QTest::newRow("a whole day and more") << 36000.0 << 86410.0 << 86410;
+        QTest::newRow("summer time ends") << 10800.0 << -3590.0 << 0;
+        QTest::newRow("clock set back a minute") << 36000.0 << -60.0 << 0;
+    }
+    void attemptAcrossClockChanges()
+    {
+        QFETCH(double, start);
+        QFETCH(double, step);
+        QFETCH(int, seconds);
         GameFixture f;
-        f.state().MancheStart = 86398.0f;
-        f.clock.now = 3.0;
+        f.clock.now = start;
+        f.game->Form_Load();
+        if (step >= 0)
+            f.clock.advance(step);
+        else
+            f.clock.now += step;
         f.game->AGGIORNATEMPO();
-        QCOMPARE(f.state().Elapsed, 5);
-        QCOMPARE(f.window.elapsed, QStringLiteral("5 Sec"));
+        QCOMPARE(f.state().Elapsed, seconds);
+        QCOMPARE(f.window.elapsed, QString::number(seconds) + QStringLiteral(" Sec"));
+        // A word found right after a clock set back earns the full award.
+        const qint32 before = f.state().Points;
+        f.play(f.state().Solution);
+        if (seconds == 0)
+            QCOMPARE(f.state().Points - before, 5 * 30 + 600);
     }
 
     // Whole manches through the game, with the clock the test moves.

@@ -2,11 +2,15 @@
 #include "ui/Fonts.h"
 #include "ui/Form2.h"
 #include "ui/Form4.h"
+#include "storage/HighScores.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QToolButton>
+#include <QWindow>
 
 // The congratulations and high-score windows, offscreen.
 class TestWindows : public QObject
@@ -96,6 +100,12 @@ private slots:
         QVERIFY(!w->isEnabled());
         QCOMPARE(table->windowTitle(), QStringLiteral("TESMO - Hiscores Table"));
         QCOMPARE(table->size(), QSize(454, 352));
+        // Centred by its outer size, frame included.
+        const QRect screen = table->screen()->geometry();
+        QCOMPARE(table->frameGeometry().topLeft(),
+                 QPoint((screen.width() - table->frameGeometry().width()) / 2,
+                        (screen.height() - table->frameGeometry().height()) / 2));
+        QVERIFY(table->frameGeometry().height() > table->height());
         QCOMPARE(table->Label1->geometry(), QRect(74, 13, 205, 25));
         QCOMPARE(table->Label2->text(), QStringLiteral("(The Best)"));
         QCOMPARE(table->Command3d1->geometry(), QRect(288, 8, 125, 85));
@@ -118,14 +128,91 @@ private slots:
         QVERIFY(w->isEnabled());
     }
 
-    void closingTheTableByItsFrame()
+    void tableClosedEveryWay_data()
     {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("&OK") << "ok";
+        QTest::newRow("Escape") << "escape";
+        QTest::newRow("close box, window manager, Alt+F4") << "close";
+    }
+    void tableClosedEveryWay()
+    {
+        QFETCH(QString, way);
         Window w;
-        w->game().Command3d3_Click();
-        QVERIFY(!w->isEnabled());
-        w->form4()->close();
+        QTest::mouseClick(w->Command3d3, Qt::LeftButton);
+        Form4 *table = w->form4();
+        QVERIFY(table && !w->isEnabled());
+        if (way == "ok")
+            QTest::mouseClick(table->Command3d1, Qt::LeftButton);
+        else if (way == "escape")
+            QTest::keyClick(table, Qt::Key_Escape);
+        else
+            table->windowHandle()->close();  // what the frame's close box asks for
         QTRY_VERIFY(!w->form4());
         QVERIFY(w->isEnabled());
+        QVERIFY(w->isVisible());
+        // The game goes on.
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        w.type("XXXXX");
+        QCOMPARE(w->Label10[0]->text(), QStringLiteral("XXXXX"));
+    }
+
+    void tableSelectsTheRowOfTheResult_data()
+    {
+        QTest::addColumn<int>("rank");
+        QTest::newRow("rank 1") << 1;
+        QTest::newRow("rank 3") << 3;
+        QTest::newRow("rank 50") << 50;
+        QTest::newRow("not in the table") << 0;
+    }
+    void tableSelectsTheRowOfTheResult()
+    {
+        QFETCH(int, rank);
+        Window w;
+        // The player "ANONIMO" with 0 points stands at the given rank.
+        HighScores::Table stored;
+        for (int p = 1; p <= 50; ++p)
+            stored[p - 1] = p == rank ? HighScores::Entry{"ANONIMO", 0} : HighScores::Entry{"P", qint16(p < rank ? 900 - p : 0)};
+        TestFiles::write(QDir(w.folder.path()), "TESMO.HIS", HighScores::serialize(stored));
+        QTest::mouseClick(w->Command3d3, Qt::LeftButton);
+        Form4 *table = w->form4();
+        QVERIFY(table);
+        const int row = rank > 0 ? rank - 1 : 0;
+        QCOMPARE(table->List1->currentRow(), row);
+        QCOMPARE(table->List1->selectedItems(), QList<QListWidgetItem *>{table->List1->item(row)});
+    }
+
+    void activationFromTheGamesOwnWindowsOnly()
+    {
+        Window w;
+        // Back from another program: the focus stays in the name being typed.
+        w->Text2->setFocus();
+        QTest::keyClicks(w->Text2, "Mar");
+        emit qApp->focusWindowChanged(nullptr);  // as the platform reports a switch away and back
+        emit qApp->focusWindowChanged(w->windowHandle());
+        QCOMPARE(QApplication::focusWidget(), w->Text2);
+        // A menu opened and closed again is no leaving either.
+        QTest::mouseClick(w->menuBar(), Qt::LeftButton, {}, w->menuBar()->actionGeometry(w->File->menuAction()).center());
+        QTRY_VERIFY(w->File->isVisible());
+        QTest::keyClick(w->File, Qt::Key_Escape);
+        QTest::keyClick(w->menuBar(), Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text2);
+        QCOMPARE(w->Text2->text(), QStringLiteral("AnonimoMar"));
+        // Back from another of the game's windows: the guess box.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QCOMPARE(QApplication::focusWidget(), w->Text1);
+        // The disabled window behind the table cannot be activated: the table stays in front.
+        QTest::mouseClick(w->Command3d3, Qt::LeftButton);
+        QVERIFY(w->form4());
+        w->activateWindow();
+        QTRY_VERIFY(w->form4() && w->form4()->isActiveWindow());
+        QVERIFY(!w->isEnabled());
     }
 
     void endOfGameThroughTheWindow_data()

@@ -10,14 +10,6 @@ class TestWordList : public QObject
 {
     Q_OBJECT
 
-    static QByteArray marks(const QByteArray &list)
-    {
-        QByteArray out;
-        for (qsizetype i = 5; i < list.size(); i += 8)
-            out += list.at(i);
-        return out;
-    }
-
     static WordList::DrawResult drawFrom(QByteArray *bytes, double r, int *exhaustedCalls = nullptr)
     {
         QBuffer buffer(bytes);
@@ -59,7 +51,7 @@ private slots:
         QCOMPARE(exhausted, 0);
         QByteArray expected = marksBefore;
         expected[record - 1] = '*';
-        QCOMPARE(marks(bytes), expected);
+        QCOMPARE(TestFiles::marks(bytes), expected);
     }
 
     void onlyRecordThreeFreeThenExhausted()
@@ -80,7 +72,7 @@ private slots:
         QVERIFY(result.exhausted);
         QCOMPARE(result.record, 1);
         QCOMPARE(result.word, QByteArray("AAAAA"));
-        QCOMPARE(marks(bytes), QByteArray("*...."));
+        QCOMPARE(TestFiles::marks(bytes), QByteArray("*...."));
         // The next draw finds free records again, without a message.
         QCOMPARE(drawFrom(&bytes, 0.0, &exhausted).record, 2);
         QCOMPARE(exhausted, 1);
@@ -131,7 +123,7 @@ private slots:
         const QByteArray after = TestFiles::read(dir, "tesmodat.1");
         QCOMPARE(after.size(), 41);
         QCOMPARE(after.at(40), 'Z');
-        QCOMPARE(marks(after.left(40)), QByteArray("*...."));
+        QCOMPARE(TestFiles::marks(after.left(40)), QByteArray("*...."));
     }
 
     // Through the game: the exhaustion message, the word in the solution.
@@ -145,7 +137,7 @@ private slots:
         QCOMPARE(f.window.boxes[0].text, QStringLiteral("Le parole sono state tutte estratte 'OK' per ripeterle"));
         QCOMPARE(f.window.boxes[0].title, QStringLiteral("TESMO"));
         QCOMPARE(f.state().Solution, QStringLiteral("PIANO"));
-        QCOMPARE(marks(f.file("tesmodat.1")), QByteArray("*."));
+        QCOMPARE(TestFiles::marks(f.file("tesmodat.1")), QByteArray("*."));
     }
 
     void listFoundWhateverItsCase()
@@ -155,7 +147,7 @@ private slots:
         TestFiles::write(f.dir, "TESMODAT.1", TestFiles::wordList({"LUPUS"}));
         f.game->Form_Load();
         QCOMPARE(f.state().Solution, QStringLiteral("LUPUS"));
-        QCOMPARE(marks(f.file("TESMODAT.1")), QByteArray("*"));
+        QCOMPARE(TestFiles::marks(f.file("TESMODAT.1")), QByteArray("*"));
     }
 
     void switchingListsAndSameList()
@@ -216,6 +208,34 @@ private slots:
         QCOMPARE(f.state().Dictionary, qint16(2));
         QCOMPARE(f.file("tesmodat.1"), QByteArray("ABC"));
         QVERIFY(!f.game->ended());
+    }
+
+    // A list that fails in the middle of a game: the others are tried in
+    // order; when none works the game ends as "Fine" would, entering its result.
+    void listFailingMidGameTriesTheOthers()
+    {
+        GameFixture f;
+        f.game->Form_Load();
+        f.play(f.state().Solution);
+        const qint32 points = f.state().Points;
+        QVERIFY(points > 0);
+        QFile::remove(f.dir.filePath("tesmodat.1"));
+        f.loseManche();
+        QCOMPARE(f.state().Dictionary, qint16(2));
+        QCOMPARE(f.window.dictionary, 1);
+        QVERIFY(!f.game->ended());
+        QCOMPARE(f.state().Points, points);
+
+        QFile::remove(f.dir.filePath("tesmodat.2"));
+        QFile::remove(f.dir.filePath("tesmodat.3"));
+        f.window.playerName = "Lia";
+        f.loseManche();
+        QVERIFY(f.game->ended());
+        QVERIFY(f.window.terminated);
+        QVERIFY(f.file("Tesmo.ini").startsWith("Nome=LIA\r\n"));
+        QCOMPARE(f.table.best, QStringLiteral("LIA"));
+        QVERIFY(f.file("TESMO.HIS").startsWith("LIA, " + QByteArray::number(points) + " \r\n"));
+        QVERIFY(f.window.log.indexOf("highscores") < f.window.log.indexOf("terminate"));
     }
 
     void noUsableListEndsCleanly()

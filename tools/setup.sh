@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   make cmake g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
+  qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
   fonts-wine fonts-liberation fontconfig qt6-translations-l10n
   desktop-file-utils appstream passwd util-linux
 )

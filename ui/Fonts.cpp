@@ -1,9 +1,49 @@
 #include "Fonts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QStringList>
+#include <QtEndian>
 
 namespace Fonts {
+
+namespace {
+
+quint16 read16(const QByteArray &data, qsizetype at)
+{
+    return at >= 0 && at + 2 <= data.size() ? qFromBigEndian<quint16>(data.constData() + at) : 0;
+}
+
+void write16(QByteArray &data, qsizetype at, quint16 value)
+{
+    if (at >= 0 && at + 2 <= data.size())
+        qToBigEndian<quint16>(value, data.data() + at);
+}
+
+// Wine's Tahoma Bold has the widths of a bold face but the strokes of the
+// regular one. Marked as a lighter face, it gets the toolkit's synthetic
+// emboldening: bold strokes, the bold face's widths and heights.
+QByteArray heavierBold(QByteArray data)
+{
+    const int tables = read16(data, 4);
+    for (int t = 0; t < tables; ++t) {
+        const qsizetype record = 12 + 16 * qsizetype(t);
+        if (record + 16 > data.size())
+            break;
+        const QByteArray tag = data.mid(record, 4);
+        const qsizetype at = qFromBigEndian<quint32>(data.constData() + record + 8);
+        if (tag == "OS/2") {
+            write16(data, at + 4, 600);                                 // weight class: semibold
+            write16(data, at + 62, read16(data, at + 62) & ~quint16(0x20));  // selection: not bold
+        } else if (tag == "head") {
+            write16(data, at + 44, read16(data, at + 44) & ~quint16(0x01));  // style: not bold
+        }
+    }
+    return data;
+}
+
+} // namespace
 
 void install()
 {
@@ -11,12 +51,11 @@ void install()
     if (done)
         return;
     done = true;
-    const QStringList files = {
-        QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
-        QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"),
-    };
-    for (const QString &file : files)
-        QFontDatabase::addApplicationFont(file);
+    QDir fonts(QStringLiteral("/usr/share/wine/fonts"));
+    QFontDatabase::addApplicationFont(fonts.filePath(QStringLiteral("tahoma.ttf")));
+    QFile bold(fonts.filePath(QStringLiteral("tahomabd.ttf")));
+    if (bold.open(QIODevice::ReadOnly))
+        QFontDatabase::addApplicationFontFromData(heavierBold(bold.readAll()));
     QFont::insertSubstitutions(QStringLiteral("Courier New"),
                                {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "Accessibility.h"
 #include "Artwork.h"
 #include "Fonts.h"
 #include "Form2.h"
@@ -8,6 +9,7 @@
 #include "Layout.h"
 #include "MessageBox.h"
 #include "Palette.h"
+#include "engine/Links.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -89,7 +92,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     buildPanel();
     buildBoard();
 
-    Label12 = makeLabel(surface, TesmoGame::SiteName, twipRect(4080, 6420, 855, 195),
+    Label12 = makeLabel(surface, Links::SiteName, twipRect(4080, 6420, 855, 195),
                         Fonts::tahoma(8.25));
     Label12->setObjectName(QStringLiteral("Label12"));
     QFont linkFont = Label12->font();
@@ -97,7 +100,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     Label12->setFont(linkFont);
     Label12->setStyleSheet(QStringLiteral("QLabel { color: %1; }").arg(DarkBlueText.name()));
     Label12->setToolTip(QStringLiteral("Visita il sito dell'autore"));
-    Label12->adjustSize();
+    autoSize(Label12);
     Label12->setMouseTracking(true);
     Label12->installEventFilter(this);
 
@@ -128,18 +131,29 @@ Form1::Form1(const Services &services, QWidget *parent)
     connect(Option1, &QRadioButton::clicked, this, [this] { m_game->Option1_Click(); });
     connect(Option2, &QRadioButton::clicked, this, [this] { m_game->Option2_Click(); });
     // A choice is a selection: the list's focus alone makes an entry current
-    // without choosing it.
+    // without choosing it. A voice once chosen can be changed but never taken
+    // away (a Ctrl+click on it would leave the list without a selection).
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!List1->selectedItems().isEmpty())
-            m_game->List1_Click();
+        if (List1->selectedItems().isEmpty()) {
+            if (m_voice >= 0)
+                setVoiceIndex(m_voice);
+            return;
+        }
+        m_voice = voiceIndex();
+        m_game->List1_Click();
     });
     connect(Combo1, &QComboBox::activated, this, [this](int index) { m_game->Combo1_Click(index); });
+
+    // The window becomes the program's active one when the keyboard comes to
+    // it from another of the program's windows, or first of all.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &Form1::activeWindowChanged);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, [this] { m_game->Timer1_Timer(); });
     Timer1->start();
+    Accessibility::nameControls(*this);
 }
 
 Form1::~Form1()
@@ -152,7 +166,7 @@ Form1::~Form1()
 
 void Form1::buildBoard()
 {
-    Frame1 = new QGroupBox(centralWidget());
+    Frame1 = new ClassicFrame(centralWidget());
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(390, 90, 4665, 6315));
     Frame1->setMouseTracking(true);
@@ -160,7 +174,7 @@ void Form1::buildBoard()
     static const int rowTops[6] = {270, 1275, 2280, 3285, 4290, 5280};
     for (int i = 0; i < 30; ++i) {
         QLabel *cell = makeLabel(Frame1, QStringLiteral("L"), twipRect(360 + 810 * (i % 5), rowTops[i / 5], 765, 915),
-                                 Fonts::tahoma(36, true), Qt::AlignCenter);
+                                 Fonts::tahoma(36, true), CentredText);
         cell->setObjectName(QStringLiteral("Label1_%1").arg(i));
         Label1[i] = cell;
         paintCell(i);
@@ -170,7 +184,7 @@ void Form1::buildBoard()
 void Form1::buildPanel()
 {
     QWidget *surface = centralWidget();
-    Frame2 = new QGroupBox(QStringLiteral("Scrivi qua sotto la soluzione"), surface);
+    Frame2 = new ClassicFrame(QStringLiteral("Scrivi qua sotto la soluzione"), surface);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFont(Fonts::tahoma(8.25));
     Frame2->setGeometry(twipRect(5100, 90, 3375, 6315));
@@ -182,7 +196,7 @@ void Form1::buildPanel()
     Label7 = makeLabel(Frame2, QStringLiteral("Giocatore:"), twipRect(210, 1890, 825, 240), small);
     Label11 = makeLabel(Frame2, QStringLiteral("Dizionario:"), twipRect(240, 4740, 825, 240), small);
     Label8 = makeLabel(Frame2, QStringLiteral("aaaaaaaaaaa"), twipRect(1710, 4890, 1275, 375),
-                       Fonts::courierNew(12, true), Qt::AlignCenter);
+                       Fonts::courierNew(12, true), CentredText);
     Label8->setStyleSheet(labelStyle(qbColor(14), Qt::black, true));
     Label8->setToolTip(QStringLiteral("Secondi trascorsi"));
 
@@ -221,9 +235,9 @@ void Form1::buildPanel()
     static const int lineTops[5] = {2400, 2715, 3015, 3330, 3660};
     for (int k = 0; k < 5; ++k) {
         Label9[k] = makeLabel(Frame2, QString::number(k + 1) + QStringLiteral("* Tentativo"),
-                              twipRect(210, lineTops[k], 1455, 285), small, Qt::AlignCenter);
+                              twipRect(210, lineTops[k], 1455, 285), small, CentredText);
         Label9[k]->setStyleSheet(labelStyle(qbColor(11), DarkBlueText, true));
-        Label10[k] = makeLabel(Frame2, QString(), twipRect(1680, lineTops[k], 1305, 285), small, Qt::AlignCenter);
+        Label10[k] = makeLabel(Frame2, QString(), twipRect(1680, lineTops[k], 1305, 285), small, CentredText);
         Label10[k]->setStyleSheet(labelStyle(qbColor(14), DarkBlueText, true));
     }
 
@@ -232,13 +246,13 @@ void Form1::buildPanel()
     Label3 = makeLabel(Frame2, QStringLiteral("Punti :"), twipRect(210, 4080, 1440, 330), caption,
                        Qt::AlignRight | Qt::AlignTop);
     Label3->setStyleSheet(labelStyle(qbColor(11), Qt::black, true));
-    Label2 = makeLabel(Frame2, QStringLiteral("0"), twipRect(1680, 4080, 1305, 330), display, Qt::AlignCenter);
+    Label2 = makeLabel(Frame2, QStringLiteral("0"), twipRect(1680, 4080, 1305, 330), display, CentredText);
     Label2->setStyleSheet(labelStyle(qbColor(14), Qt::black, true));
     Label2->setToolTip(QStringLiteral("Punti fatti"));
     Label4 = makeLabel(Frame2, QStringLiteral("Manche :"), twipRect(210, 4395, 1440, 330), caption,
                        Qt::AlignRight | Qt::AlignTop);
     Label4->setStyleSheet(labelStyle(qbColor(11), Qt::black, true));
-    Label5 = makeLabel(Frame2, QStringLiteral("0"), twipRect(1680, 4395, 1305, 330), display, Qt::AlignCenter);
+    Label5 = makeLabel(Frame2, QStringLiteral("0"), twipRect(1680, 4395, 1305, 330), display, CentredText);
     Label5->setStyleSheet(labelStyle(qbColor(14), Qt::black, true));
     Label5->setToolTip(QStringLiteral("Manche (n/5)"));
 
@@ -253,6 +267,12 @@ void Form1::buildPanel()
     Combo1->setFont(small);
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);  // typing never adds a word list
+    // A list is chosen in the open list (or with the arrow keys), never by
+    // typing: no completion, and leaving the text part selects nothing.
+    Combo1->setCompleter(nullptr);
+    QObject::disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, Combo1, nullptr);
+    QObject::disconnect(Combo1->lineEdit(), &QLineEdit::returnPressed, Combo1, nullptr);
+    Combo1->installEventFilter(this);  // the wheel over the closed box
     Combo1->setEditText(QStringLiteral("Combo1"));
 
     Command3d3 = makeButton(Frame2, QStringLiteral("&Hiscores"), Artwork::hiscoresPicture(),
@@ -310,6 +330,9 @@ void Form1::buildMenus()
     Meno3 = separator(Help, QStringLiteral("Meno3"));
     About = add(Help, QStringLiteral("About"), QStringLiteral("A&bout"), Qt::Key_F4);
 
+    File->installEventFilter(this);
+    Help->installEventFilter(this);
+
     connect(Nuova, &QAction::triggered, this, [this] { m_game->Nuova_Click(); });
     connect(Records, &QAction::triggered, this, [this] { m_game->Records_Click(); });
     connect(Esci, &QAction::triggered, this, [this] { m_game->Esci_Click(); });
@@ -329,11 +352,26 @@ void Form1::load()
 
 // ---------------------------------------------------------------- events
 
-bool Form1::event(QEvent *event)
+void Form1::activeWindowChanged(QWindow *window)
 {
-    if (event->type() == QEvent::WindowActivate && m_game && !m_terminated && !m_flushing)
+    if (!window)
+        return;  // the keyboard went to another program: not a change between our windows
+    if (window->type() == Qt::Popup || window->type() == Qt::ToolTip)
+        return;  // an open menu or list belongs to the window it opened from
+    const QPointer<QWindow> previous = m_active;
+    m_active = window;
+    if (window != windowHandle() || previous == window)
+        return;  // coming back from another program is no activation of the game's own
+    if (!isEnabled()) {
+        // A disabled window is not activated by a click: the table keeps the keyboard.
+        if (highScoresOpen()) {
+            m_form4->raise();
+            m_form4->activateWindow();
+        }
+        return;
+    }
+    if (m_game && !m_terminated && !m_flushing)
         m_game->Form_Activate();
-    return QMainWindow::event(event);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -342,6 +380,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress: {
+        if ((watched == File || watched == Help) && menuShortcut(static_cast<QKeyEvent *>(event)))
+            return true;
         const int key = static_cast<QKeyEvent *>(event)->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
         if (watched == Text1 && (enter || key == Qt::Key_Escape))
@@ -352,12 +392,17 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::FocusOut: {
         // Only a move of the focus inside the program counts as leaving the
-        // box, not a switch to another window or a popup.
+        // box, not a switch to another window, a popup or the menu bar.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (watched == Text2 && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (watched == Text2 && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+            && reason != Qt::MenuBarFocusReason)
             m_game->Text2_LostFocus();
         break;
     }
+    case QEvent::Wheel:
+        if (watched == Combo1)
+            return true;  // a turn of the wheel must not throw the game away
+        break;
     case QEvent::MouseButtonPress:
         if (watched == Picture1) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -386,6 +431,24 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool Form1::menuShortcut(QKeyEvent *key)
+{
+    // An open menu takes the keys; the shortcut keys still act, on a closed menu.
+    const QKeySequence pressed(key->keyCombination());
+    for (QMenu *menu : {File, Help}) {
+        for (QAction *action : menu->actions()) {
+            if (action->shortcut().isEmpty() || action->shortcut() != pressed || !action->isVisible()
+                || !action->isEnabled())
+                continue;
+            while (QWidget *popup = QApplication::activePopupWidget())
+                popup->close();
+            action->trigger();
+            return true;
+        }
+    }
+    return false;
 }
 
 void Form1::resizeEvent(QResizeEvent *event)
@@ -422,11 +485,17 @@ void Form1::setCellColour(int cell, int colour)
         return;
     m_cellColour[cell] = colour;
     paintCell(cell);
+    Accessibility::nameCell(Label1[cell], colour);
 }
 
 void Form1::setCellVisible(int cell, bool visible)
 {
     Label1[cell]->setVisible(visible);
+}
+
+void Form1::rowRated(int row)
+{
+    Accessibility::announceRow(*this, row, m_cellColour + 5 * (row - 1));
 }
 
 void Form1::setTriedWord(int line, const QString &word)
@@ -511,6 +580,7 @@ int Form1::voiceIndex() const
 void Form1::setVoiceIndex(int index)
 {
     QSignalBlocker blocker(List1);
+    m_voice = index;
     if (index < 0) {
         List1->clearSelection();
         List1->setCurrentRow(-1);

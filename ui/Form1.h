@@ -14,12 +14,14 @@
 class QAction;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
 class QRadioButton;
 class QTimer;
+class QWindow;
 class QToolButton;
 class Form2;
 class Form3;
@@ -100,6 +102,7 @@ public:
     void setCellText(int cell, const QString &text) override;
     void setCellColour(int cell, int colour) override;
     void setCellVisible(int cell, bool visible) override;
+    void rowRated(int row) override;
     void setTriedWord(int line, const QString &word) override;
     void setTriedWordVisible(int line, bool visible) override;
     void setTriedTitleVisible(int line, bool visible) override;
@@ -132,7 +135,6 @@ public:
     void terminate() override;
 
 protected:
-    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -142,6 +144,8 @@ private:
     void buildPanel();
     void buildMenus();
     void paintCell(int cell);
+    void activeWindowChanged(QWindow *window);
+    bool menuShortcut(QKeyEvent *key);
 
     std::unique_ptr<TesmoGame> m_game;
     MessageResponder m_responder;
@@ -151,7 +155,9 @@ private:
     std::function<void()> m_quit;
     Form2 *m_form2 = nullptr;
     QPointer<Form4> m_form4;
+    QPointer<QWindow> m_active;  // the program's window that had the keyboard last
     int m_cellColour[30] = {};  // palette numbers as last painted, to skip repaints
+    int m_voice = -1;           // the voice chosen last, -1 before any
     bool m_terminated = false;
     bool m_flushing = false;
 };

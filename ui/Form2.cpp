@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "Accessibility.h"
 #include "Artwork.h"
 #include "Fonts.h"
 #include "Layout.h"
@@ -19,7 +20,7 @@ Form2::Form2(QWidget *parent)
     setFixedSize(px(6075), px(3510));
     setModal(true);
 
-    Frame1 = new QGroupBox(this);
+    Frame1 = new ClassicFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(750, 390, 4665, 1455));
     Frame1->setFocusPolicy(Qt::NoFocus);
@@ -27,7 +28,7 @@ Form2::Form2(QWidget *parent)
     static const char *const letters[5] = {"T", "E", "S", "M", "O"};
     for (int k = 0; k < 5; ++k) {
         Label1[k] = makeLabel(Frame1, QString::fromLatin1(letters[k]), twipRect(360 + 810 * k, 270, 765, 915),
-                              Fonts::tahoma(36, true), Qt::AlignCenter);
+                              Fonts::tahoma(36, true), CentredText);
         Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
     }
 
@@ -40,6 +41,7 @@ Form2::Form2(QWidget *parent)
     Timer1->setInterval(80);
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     prepare();
+    Accessibility::nameControls(*this);
 }
 
 void Form2::paintLetter(int index, int text, int background)

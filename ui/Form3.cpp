@@ -1,9 +1,10 @@
 #include "Form3.h"
 
+#include "Accessibility.h"
 #include "Artwork.h"
 #include "Fonts.h"
 #include "Layout.h"
-#include "engine/TesmoGame.h"
+#include "engine/Links.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -44,13 +45,13 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
     connect(Command3d1, &QToolButton::clicked, this, &Form3::Command3d1_Click);
 
-    Frame2 = new QGroupBox(this);
+    Frame2 = new ClassicFrame(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(twipRect(480, 960, 5205, 3825));
     Frame2->setMouseTracking(true);
     Frame2->installEventFilter(this);
 
-    Frame1 = new QGroupBox(this);
+    Frame1 = new ClassicFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(480, 180, 5205, 675));
 
@@ -64,12 +65,9 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
     Picture1->setPixmap(Artwork::programIcon().pixmap(32, 32));
     Picture1->setAlignment(Qt::AlignCenter);
 
-    Label2 = makeLabel(Frame1, Credit, twipRect(1050, 150, 3795, 435), Fonts::tahoma(18, true), Qt::AlignCenter);
+    Label2 = makeLabel(Frame1, Credit, twipRect(1050, 150, 3795, 435), Fonts::tahoma(18, true), CentredText);
     Label2->setObjectName(QStringLiteral("Label2"));
-    // Sizes itself to its text, keeping its centre.
-    const QPoint centre = Label2->geometry().center();
-    Label2->adjustSize();
-    Label2->move(centre.x() - Label2->width() / 2, Label2->y());
+    autoSize(Label2);
 
     struct Line
     {
@@ -83,10 +81,10 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
          QStringLiteral("Per ricevere il CD-ROM con tutto il Vosti Letter Pack (Diversi giochi con le lettere "
                         "registrati, giochi con le carte, utilities ed altro) visitare questo sito:"),
          palette().color(QPalette::WindowText)},
-        {5, 570, 1020, 3900, 210, true, TesmoGame::ShopPage, QColor(0, 0, 255)},
+        {5, 570, 1020, 3900, 210, true, Links::ShopPage, QColor(0, 0, 255)},
         {2, 750, 1470, 3570, 555, false, PostalContact, QColor(255, 0, 0)},
-        {4, 705, 2160, 3735, 330, true, TesmoGame::MailAddress, QColor(0, 0, 255)},
-        {1, 1350, 2400, 2490, 210, true, TesmoGame::HomePage, QColor(0, 0, 255)},
+        {4, 705, 2160, 3735, 330, true, Links::MailAddress, QColor(0, 0, 255)},
+        {1, 1350, 2400, 2490, 210, true, Links::HomePage, QColor(0, 0, 255)},
         {0, 300, 2940, 4740, 420, true,
          QStringLiteral("Per gli effetti sonori  ringrazio Tobio e Serilla le cui voci sono state campionate "
                         "alla loro età di 23 mesi."),
@@ -99,7 +97,7 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
             font.setUnderline(true);
         }
         QLabel *label = makeLabel(Frame2, line.text, twipRect(line.left, line.top, line.width, line.height), font,
-                                  Qt::AlignHCenter | Qt::AlignTop);
+                                  CentredText);
         label->setObjectName(QStringLiteral("Label1_%1").arg(line.index));
         label->setWordWrap(true);
         label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }").arg(line.colour.name()));
@@ -112,6 +110,7 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
 
     centreOnScreen(this);
     Command3d1->setFocus();
+    Accessibility::nameControls(*this);
 }
 
 void Form3::Label1_Click(int index)

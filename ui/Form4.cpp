@@ -1,10 +1,10 @@
 #include "Form4.h"
 
+#include "Accessibility.h"
 #include "Artwork.h"
 #include "Fonts.h"
 #include "Layout.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -30,13 +30,13 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     Picture1->setAlignment(Qt::AlignCenter);
 
     Label1 = makeLabel(this, QStringLiteral("Vosti The Best"), twipRect(1110, 195, 3075, 375), Fonts::tahoma(14.25),
-                       Qt::AlignCenter);
+                       CentredText);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setStyleSheet(labelStyle(QColor(0, 255, 255), Qt::black, true));
     Label1->setToolTip(QStringLiteral("Er mejo (per adesso)"));
 
     Label2 = makeLabel(this, QStringLiteral("(The Best)"), twipRect(1965, 600, 1185, 240), Fonts::tahoma(9.75),
-                       Qt::AlignCenter);
+                       CentredText);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setStyleSheet(QStringLiteral("QLabel { color: #000000; background: transparent; }"));
 
@@ -45,7 +45,7 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
     connect(Command3d1, &QToolButton::clicked, this, &Form4::Command3d1_Click);
 
-    Frame1 = new QGroupBox(QStringLiteral("Migliori punteggi"), this);
+    Frame1 = new ClassicFrame(QStringLiteral("Migliori punteggi"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(600, 1470, 5625, 3315));
     Frame1->setFont(Fonts::tahoma(8.25));
@@ -64,18 +64,17 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     Label1->setText(listing.best);
     List1->addItems(listing.rows);
     List1->setCurrentRow(listing.matchPosition > 0 ? listing.matchPosition - 1 : 0);
+    Accessibility::nameControls(*this);
 }
 
 void Form4::Command3d1_Click()
 {
-    m_main->show();
-    m_main->setEnabled(true);
     close();
 }
 
-void Form4::closeEvent(QCloseEvent *event)
+void Form4::done(int result)
 {
-    // However the table is closed, the game behind it must be usable again.
+    m_main->show();
     m_main->setEnabled(true);
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }

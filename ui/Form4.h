@@ -29,8 +29,9 @@ public:
 
     void Command3d1_Click();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    // Every way out (the button, Escape, the frame's close box, the window
+    // manager) ends here and leads back to the game as the button does.
+    void done(int result) override;
 
 private:
     QWidget *m_main;

@@ -2,7 +2,10 @@
 
 #include "Fonts.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPainter>
+#include <QWindow>
 #include <QScreen>
 #include <QToolButton>
 #include <QWidget>
@@ -26,7 +29,13 @@ QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const
     label->setGeometry(rect);
     label->setFont(font);
     label->setAlignment(alignment);
+    label->setIndent(0);  // the text starts at the border, even with a frame
     return label;
+}
+
+void autoSize(QLabel *label)
+{
+    label->resize(label->sizeHint().width(), label->height());
 }
 
 QToolButton *makePictureButton(QWidget *parent, const QString &caption, const QIcon &picture,
@@ -44,13 +53,55 @@ QToolButton *makePictureButton(QWidget *parent, const QString &caption, const QI
     return button;
 }
 
+namespace {
+
+// The frame and title bar the window manager puts round a window: a window
+// that has been on screen knows its own; one about to be shown is given what
+// the program's other windows got.
+QMargins decorations(const QWidget *window)
+{
+    if (window->windowHandle() && !window->windowHandle()->frameMargins().isNull())
+        return window->windowHandle()->frameMargins();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *other : windows) {
+        if (other != window && other->isVisible() && other->windowHandle()
+            && !other->windowHandle()->frameMargins().isNull())
+            return other->windowHandle()->frameMargins();
+    }
+    return {};
+}
+
+} // namespace
+
 void centreOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen();
     if (!screen)
         return;
     const QRect area = screen->geometry();
+    const QMargins frame = decorations(window);
+    const QSize outer = window->size().grownBy(frame);
     // move() places the outer frame of a window.
-    const QSize outer = window->frameGeometry().size().expandedTo(window->size());
     window->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+void ClassicFrame::paintEvent(QPaintEvent *)
+{
+    // The classic etched frame: its line runs through the middle of the
+    // caption, which sits on it a little in from the left.
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int top = title().isEmpty() ? 0 : metrics.height() / 2;
+    const QRect box(0, top, width() - 1, height() - 1 - top);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setPen(Qt::white);
+    painter.drawRect(box.adjusted(1, 1, 0, 0));
+    if (title().isEmpty())
+        return;
+    const QString caption = QString(title()).remove(QLatin1Char('&'));
+    const QRect text(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    painter.fillRect(text, palette().color(backgroundRole()));
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, caption);
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Moving a player's word list to a newer shipped list without losing the
+// marks of the games already played.
+namespace WordListUpgrade {
+
+// Brings the player's list at playerPath up to the shipped list at shippedPath. When their words differ,
+// the player's file is replaced atomically by the shipped list, with every word that is drawn in the
+// player's list marked drawn ('*'). A list with the same words is left as it is. Returns false on failure,
+// and then the player's file is unchanged.
+bool upgrade(const QString &shippedPath, const QString &playerPath);
+
+} // namespace WordListUpgrade

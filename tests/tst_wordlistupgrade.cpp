@@ -1,0 +1,96 @@
+#include "TestFiles.h"
+#include "storage/WordListUpgrade.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+// A newer shipped list meets a player's list: the marks of the games played
+// survive, new words come free, and nothing is lost when the upgrade fails.
+class TestWordListUpgrade : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void marksOfSharedWordsKept_data()
+    {
+        QTest::addColumn<QByteArray>("player");
+        QTest::addColumn<QByteArray>("shipped");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("drawn kept, new free, removed gone")
+            << TestFiles::wordList({"ABACO", "BANCO", "CANTO", "DENTE"}, {"ABACO", "CANTO", "DENTE"})
+            << TestFiles::wordList({"ABACO", "BANCO", "CANTO", "ELICA", "FIUME"})
+            << TestFiles::wordList({"ABACO", "BANCO", "CANTO", "ELICA", "FIUME"}, {"ABACO", "CANTO"});
+        QTest::newRow("any mark but a full stop is drawn")
+            << QByteArray("ABACO \r\nBANCO?\r\nCANTO.\r\n")
+            << TestFiles::wordList({"ABACO", "BANCO", "CANTO", "DENTE"})
+            << TestFiles::wordList({"ABACO", "BANCO", "CANTO", "DENTE"}, {"ABACO", "BANCO"});
+        QTest::newRow("whole list used up, new words free")
+            << TestFiles::wordList({"ABACO", "BANCO"}, {"ABACO", "BANCO"})
+            << TestFiles::wordList({"ABACO", "BANCO", "CANTO"})
+            << TestFiles::wordList({"ABACO", "BANCO", "CANTO"}, {"ABACO", "BANCO"});
+        QTest::newRow("same words in another order")
+            << TestFiles::wordList({"CANTO", "ABACO"}, {"CANTO"})
+            << TestFiles::wordList({"ABACO", "CANTO"})
+            << TestFiles::wordList({"ABACO", "CANTO"}, {"CANTO"});
+        QTest::newRow("damaged tail of the player's list dropped")
+            << TestFiles::wordList({"ABACO", "BANCO"}, {"BANCO"}) + "CAN"
+            << TestFiles::wordList({"ABACO", "BANCO", "CANTO"})
+            << TestFiles::wordList({"ABACO", "BANCO", "CANTO"}, {"BANCO"});
+    }
+    void marksOfSharedWordsKept()
+    {
+        QFETCH(QByteArray, player);
+        QFETCH(QByteArray, shipped);
+        QFETCH(QByteArray, expected);
+        TestFiles::write(m_dir.path(), "shipped", shipped);
+        TestFiles::write(m_dir.path(), "tesmodat.1", player);
+        QVERIFY(WordListUpgrade::upgrade(path("shipped"), path("tesmodat.1")));
+        QCOMPARE(TestFiles::read(m_dir.path(), "tesmodat.1"), expected);
+        QCOMPARE(TestFiles::read(m_dir.path(), "shipped"), shipped);
+        // Upgrading again changes nothing.
+        QVERIFY(WordListUpgrade::upgrade(path("shipped"), path("tesmodat.1")));
+        QCOMPARE(TestFiles::read(m_dir.path(), "tesmodat.1"), expected);
+    }
+
+    void sameWordsLeftAsTheyAre()
+    {
+        // Only the marks differ, and a stray tail follows: a rewrite would show.
+        const QByteArray player = TestFiles::wordList({"ABACO", "BANCO", "CANTO"}, {"BANCO"}) + "xy";
+        TestFiles::write(m_dir.path(), "shipped", TestFiles::wordList({"ABACO", "BANCO", "CANTO"}));
+        TestFiles::write(m_dir.path(), "tesmodat.2", player);
+        QVERIFY(WordListUpgrade::upgrade(path("shipped"), path("tesmodat.2")));
+        QCOMPARE(TestFiles::read(m_dir.path(), "tesmodat.2"), player);
+    }
+
+    void failureLeavesPlayersListUnchanged_data()
+    {
+        QTest::addColumn<QString>("shipped");
+        QTest::addColumn<QByteArray>("shippedBytes");
+        QTest::addColumn<QString>("player");
+        QTest::newRow("shipped list missing") << "absent" << QByteArray() << "tesmodat.3";
+        QTest::newRow("shipped list without a whole record") << "short" << QByteArray("ABACO.\r") << "tesmodat.3";
+        QTest::newRow("shipped list empty") << "empty" << QByteArray("") << "tesmodat.3";
+        QTest::newRow("player's list missing") << "shipped" << TestFiles::wordList({"ABACO"}) << "absent-player";
+    }
+    void failureLeavesPlayersListUnchanged()
+    {
+        QFETCH(QString, shipped);
+        QFETCH(QByteArray, shippedBytes);
+        QFETCH(QString, player);
+        const QByteArray before = TestFiles::wordList({"ABACO", "BANCO"}, {"ABACO"});
+        TestFiles::write(m_dir.path(), "tesmodat.3", before);
+        if (shipped != "absent")
+            TestFiles::write(m_dir.path(), shipped, shippedBytes);
+        const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files);
+        QVERIFY(!WordListUpgrade::upgrade(path(shipped), path(player)));
+        QCOMPARE(TestFiles::read(m_dir.path(), "tesmodat.3"), before);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWordListUpgrade)
+#include "tst_wordlistupgrade.moc"
