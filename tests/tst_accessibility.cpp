@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
+#include "engine/Links.h"
 #include "ui/Form4.h"
 
 #include <QAccessible>
@@ -137,7 +138,7 @@ private slots:
         w->Command3d3->click();
         QVERIFY(w->form4());
         names << nameOf(w->form4()->Command3d1) << nameOf(w->form4()->List1) << nameOf(w->form4()->Label1);
-        QCOMPARE(names, (QStringList{"OK", "Icona di Tesmo", TesmoGame::MailAddress, "TESMO", "OK", "OK",
+        QCOMPARE(names, (QStringList{"OK", "Icona di Tesmo", Links::MailAddress, "TESMO", "OK", "OK",
                                      "Migliori punteggi", "Miglior giocatore: nessuno"}));
     }
 

@@ -174,7 +174,7 @@ private slots:
             QTest::newRow(qPrintable("F2" + where)) << open << int(Qt::Key_F2) << "new game";
             QTest::newRow(qPrintable("F3" + where)) << open << int(Qt::Key_F3) << "table";
             QTest::newRow(qPrintable("F4" + where)) << open << int(Qt::Key_F4) << "about";
-            QTest::newRow(qPrintable("Ctrl+F4" + where)) << open << int(Qt::CTRL | Qt::Key_F4) << "end";
+            QTest::newRow(qPrintable("Ctrl+F4" + where)) << open << (Qt::CTRL | Qt::Key_F4).toCombined() << "end";
         }
     }
     void shortcutKeys()
