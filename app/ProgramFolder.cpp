@@ -1,6 +1,7 @@
 #include "ProgramFolder.h"
 
 #include "storage/FileNames.h"
+#include "storage/WordListUpgrade.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -76,7 +77,9 @@ bool prepareUserFolder(const QDir &installedDir, const QDir &userDir)
         const QString shipped = installedDir.filePath(name);
         const QString own = FileNames::resolve(userDir, name);
         if (QFileInfo::exists(own)) {
-            // upgrade: WordListUpgrade::upgrade(shipped, own);
+            // A newer shipped list replaces the player's, keeping the marks
+            // of the words both share; if that fails the old list still plays.
+            WordListUpgrade::upgrade(shipped, own);
             continue;
         }
         if (!copyWhole(shipped, own))

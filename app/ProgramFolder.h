@@ -29,8 +29,9 @@ QString userFolder();
 bool isWritable(const QDir &dir);
 
 // Creates userDir if needed and copies into it every word list of installedDir
-// it does not hold yet in any letter case; a list already there keeps the
-// player's marks. False when the folder cannot be created or a copy fails.
+// it does not hold yet in any letter case; a list already there is brought up
+// to the shipped one, keeping the player's marks of the words both share.
+// False when the folder cannot be created or a copy fails.
 bool prepareUserFolder(const QDir &installedDir, const QDir &userDir);
 
 // Chooses once, at start-up, where the game works.
