@@ -1,10 +1,11 @@
 # make run   installs what is missing, builds and starts the game
 # make test  the same set-up, then the whole test suite, headless
 # make bench the same set-up, then the benchmarks
+# make deb   builds the Debian package in build-deb/ and checks it with lintian
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build setup clean bench
+.PHONY: run test build setup clean bench deb
 
 setup:
 	@bash tools/setup.sh
@@ -22,5 +23,14 @@ test: build
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target sound_latency && $(BUILD)/sound_latency
 
+# The package is built from a copy of the tree, so that dpkg-buildpackage
+# leaves its files in build-deb/ and nothing in the folder above.
+deb:
+	@bash tools/setup.sh deb
+	rm -rf build-deb && mkdir -p build-deb/tesmo
+	tar --exclude=./.git --exclude='./build*' -cf - . | tar -C build-deb/tesmo -xf -
+	cd build-deb/tesmo && DEB_BUILD_OPTIONS="parallel=$(JOBS)" dpkg-buildpackage -b -us -uc
+	lintian --fail-on error build-deb/tesmo_*.changes
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-deb

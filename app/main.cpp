@@ -1,27 +1,45 @@
+#include "ProgramFolder.h"
 #include "SystemServices.h"
 #include "sound/OpenAlSoundPlayer.h"
 #include "ui/Fonts.h"
 #include "ui/Form1.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesmo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TESMO_APP_ID));
+
+    // The game speaks Italian whatever the desktop's language, Qt's own
+    // strings (the text boxes' context menus) included.
+    QTranslator qtStrings;
+    if (qtStrings.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtStrings);
     Fonts::install();
 
-    // The program's folder holds the word lists, the voices and the files the
-    // game writes; it is also the folder the game works in.
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    QDir::setCurrent(programDir.absolutePath());
+    // The program's folder holds the word lists and the files the game
+    // writes; it is also the folder the game works in. Voices and pages are
+    // read where they were installed.
+    const ProgramFolder::Choice folders = ProgramFolder::choose(
+        QCoreApplication::applicationDirPath(), QStringLiteral(TESMO_DATA_FROM_BIN), ProgramFolder::userFolder());
+    if (!folders.ok) {
+        showMessageBox(nullptr, ProgramFolder::failureMessage(folders.program.absolutePath()), QStringLiteral("TESMO"),
+                       GameWindow::Buttons::Ok);
+        return 1;
+    }
+    QDir::setCurrent(folders.program.absolutePath());
 
     SystemClock clock;
     SystemRandom random;
-    OpenAlSoundPlayer sound(programDir);
+    OpenAlSoundPlayer sound(folders.installed);
 
-    Form1 form(Form1::Services{&clock, &random, &sound, programDir});
+    Form1 form(Form1::Services{&clock, &random, &sound, folders.program, folders.installed.absolutePath()});
     form.load();
     int status = 0;
     if (!form.terminated()) {

@@ -272,6 +272,12 @@ OpenAlSoundPlayer::OpenAlSoundPlayer(const QDir &programDir)
     // player says in one line when none works.
     if (!qEnvironmentVariableIsSet("ALSOFT_LOGLEVEL"))
         qputenv("ALSOFT_LOGLEVEL", "0");
+    // The short mixing periods of the game's own alsoft.conf, which lies with
+    // the voices; OpenAL looks beside the executable only, and an installed
+    // game keeps its data elsewhere.
+    const QString conf = programDir.filePath(QStringLiteral("alsoft.conf"));
+    if (!qEnvironmentVariableIsSet("ALSOFT_CONF") && QFileInfo::exists(conf))
+        qputenv("ALSOFT_CONF", QFile::encodeName(conf));
     std::thread(run, m_shared).detach();
 }
 

@@ -205,6 +205,42 @@ private slots:
             QVERIFY(QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
     }
 
+    void pagesOfAnInstalledGame()
+    {
+        // Installed: the game works in the player's folder, its pages stay where they were installed.
+        QTemporaryDir own, installed;
+        TestFiles::write(QDir(own.path()), "tesmo.htm", "<html>old copy</html>");
+        TestFiles::write(QDir(installed.path()), "tesmo.htm", "<html></html>");
+        FakeClock clock;
+        FakeRandom random;
+        FakeSound sound;
+        Form1 form(Form1::Services{&clock, &random, &sound, QDir(own.path()), installed.path()});
+        QList<QUrl> opened;
+        form.startCommandRunner().setOpener([&](const QUrl &url) {
+            opened << url;
+            return true;
+        });
+        form.MenuAiuto1->trigger();
+        QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile(QDir(installed.path()).filePath("tesmo.htm"))}));
+    }
+
+    void quitKeys_data()
+    {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::newRow("Ctrl+F4, shown in the menu") << QKeySequence(Qt::CTRL | Qt::Key_F4);
+        QTest::newRow("Ctrl+Q, for desktops that take Ctrl+F4") << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    }
+
+    void quitKeys()
+    {
+        QFETCH(QKeySequence, key);
+        Window w;
+        w->Text2->setText(QStringLiteral("Lia"));
+        QTest::keySequence(w.form.get(), key);
+        QVERIFY(w->terminated());
+        QVERIFY(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini").startsWith("Nome=LIA\r\n"));
+    }
+
     void aboutThenVoice()
     {
         Recorded w;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Tesmo need,
-# asking apt only for those that are missing.
+# asking apt only for those that are missing. With "deb": also those that
+# building the Debian package needs.
 set -euo pipefail
 
 packages=(
@@ -9,7 +10,11 @@ packages=(
   libopenal-dev libsndfile1-dev sound-theme-freedesktop
   pulseaudio pulseaudio-utils libpulse-dev
   fonts-wine fonts-liberation fontconfig
+  qt6-translations-l10n desktop-file-utils appstream passwd util-linux
 )
+if [ "${1:-}" = deb ]; then
+  packages+=(debhelper dpkg-dev lintian)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

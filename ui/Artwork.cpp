@@ -185,6 +185,11 @@ QIcon programIcon()
     return icon;
 }
 
+QPixmap programIconPicture(int size)
+{
+    return programIconAt(size);
+}
+
 QPixmap acceptPicture()
 {
     static const QPixmap pix = paint(32, 32, true, [](QPainter &p) { drawTick(p, QRectF(1, 1, 29, 29)); });

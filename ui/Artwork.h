@@ -9,6 +9,7 @@
 namespace Artwork {
 
 QIcon programIcon();          // window / task bar icon (16, 32 and 48 px)
+QPixmap programIconPicture(int size);  // the same icon at any multiple of 16 px
 QPixmap acceptPicture();      // "Accetta" button: a green tick
 QPixmap hiscoresPicture();    // "Hiscores" button: a gold cup
 QPixmap exitPicture();        // "Fine" button: an open door with an arrow

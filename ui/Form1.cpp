@@ -69,7 +69,7 @@ int mouseButton(Qt::MouseButton button)
 
 Form1::Form1(const Services &services, QWidget *parent)
     : QMainWindow(parent)
-    , m_start(services.programDir)
+    , m_start(services.installedDir.isEmpty() ? services.programDir : QDir(services.installedDir))
     , m_quit([] { QCoreApplication::exit(0); })
 {
     setObjectName(QStringLiteral("Form1"));
@@ -314,6 +314,8 @@ void Form1::buildMenus()
     Records = add(File, QStringLiteral("Records"), QStringLiteral("&Hiscores"), Qt::Key_F3);
     Meno = separator(File, QStringLiteral("Meno"));
     Esci = add(File, QStringLiteral("Esci"), QStringLiteral("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    // Ctrl+Q as well, for desktops that keep Ctrl+F4 for themselves; the menu shows the first.
+    Esci->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     Help = menuBar()->addMenu(QStringLiteral("&?"));
     Help->setObjectName(QStringLiteral("Help"));

@@ -41,6 +41,9 @@ public:
         RandomSource *random = nullptr;
         SoundPlayer *sound = nullptr;
         QDir programDir;
+        // The voices and pages of an installed game, when they are not in
+        // programDir; empty: programDir.
+        QString installedDir = {};
     };
 
     explicit Form1(const Services &services, QWidget *parent = nullptr);

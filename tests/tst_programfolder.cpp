@@ -1,0 +1,85 @@
+#include "TestFiles.h"
+#include "app/ProgramFolder.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Where the game works: beside a copy it can write into, or in the player's
+// own folder for an installed copy, with the shipped lists copied there once.
+class TestProgramFolder : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_root;
+    QDir root() const { return QDir(m_root.path()); }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_root.isValid());
+        QVERIFY(root().removeRecursively());
+        QVERIFY(root().mkpath(QStringLiteral(".")));
+    }
+
+    void writableCopyWorksBesideItself()
+    {
+        QVERIFY(root().mkpath(QStringLiteral("portable")));
+        const QDir portable(root().filePath(QStringLiteral("portable")));
+        TestFiles::write(portable, "TESMODAT.1", TestFiles::wordList({"PIANO", "CASSA"}));
+        const QString user = root().filePath(QStringLiteral("user/tesmo"));
+
+        const ProgramFolder::Choice choice = ProgramFolder::choose(portable.path(), QStringLiteral("../share"), user);
+        QVERIFY(choice.ok);
+        QCOMPARE(choice.program.absolutePath(), portable.absolutePath());
+        QCOMPARE(choice.installed.absolutePath(), portable.absolutePath());
+        QVERIFY(!QFileInfo::exists(user));
+    }
+
+    void installedCopyWorksInThePlayersFolder()
+    {
+        QVERIFY(root().mkpath(QStringLiteral("usr/games")));
+        QVERIFY(root().mkpath(QStringLiteral("usr/share/games/tesmo")));
+        const QDir shipped(root().filePath(QStringLiteral("usr/share/games/tesmo")));
+        const QByteArray list1 = TestFiles::wordList({"PIANO", "CASSA", "OPERA", "PIZZA"});
+        const QByteArray list2 = TestFiles::wordList({"HOUSE", "WATER"});
+        TestFiles::write(shipped, "tesmodat.1", list1);
+        TestFiles::write(shipped, "tesmodat.2", list2);
+        TestFiles::write(shipped, "Si.wav", "RIFF");
+        for (const QString &name : {QStringLiteral("tesmodat.1"), QStringLiteral("tesmodat.2")})
+            QVERIFY(QFile::setPermissions(shipped.filePath(name), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        // The player has played an older first list: its marks stay.
+        const QDir user(root().filePath(QStringLiteral("home/.local/share/tesmo")));
+        QVERIFY(user.mkpath(QStringLiteral(".")));
+        const QByteArray played = TestFiles::wordList({"PIANO", "CASSA", "OPERA"}, {"CASSA"});
+        TestFiles::write(user, "Tesmodat.1", played);
+
+        const ProgramFolder::Choice choice =
+            ProgramFolder::choose(root().filePath(QStringLiteral("usr/games")), QStringLiteral("../share/games/tesmo"),
+                                  user.path());
+        QVERIFY(choice.ok);
+        QCOMPARE(choice.program.absolutePath(), user.absolutePath());
+        QCOMPARE(choice.installed.absolutePath(), shipped.absolutePath());
+        QCOMPARE(TestFiles::read(user, "Tesmodat.1"),
+                 TestFiles::wordList({"PIANO", "CASSA", "OPERA", "PIZZA"}, {"CASSA"}));
+        QVERIFY(!QFileInfo::exists(user.filePath(QStringLiteral("tesmodat.1"))));
+        QCOMPARE(TestFiles::read(user, "tesmodat.2"), list2);
+        QVERIFY(QFileInfo(user.filePath(QStringLiteral("tesmodat.2"))).permission(QFile::WriteOwner));
+        QVERIFY(!QFileInfo::exists(user.filePath(QStringLiteral("Si.wav"))));
+    }
+
+    void noFolderToWriteIn()
+    {
+        // A path below a plain file can be neither made nor written, not even by root.
+        TestFiles::write(root(), "plain-file", "x");
+        const ProgramFolder::Choice choice =
+            ProgramFolder::choose(root().filePath(QStringLiteral("plain-file/bin")), QString(),
+                                  root().filePath(QStringLiteral("plain-file/tesmo")));
+        QVERIFY(!choice.ok);
+        QVERIFY(ProgramFolder::failureMessage(choice.program.absolutePath())
+                    .contains(root().filePath(QStringLiteral("plain-file/tesmo"))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramFolder)
+#include "tst_programfolder.moc"

@@ -1,0 +1,29 @@
+// Writes the program's icon, as the game draws it, into a hicolor icon theme
+// tree: <folder>/<size>x<size>/apps/<name>.png for the usual sizes.
+#include "ui/Artwork.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        QTextStream(stderr) << "usage: export_icons <folder> <icon name>\n";
+        return 2;
+    }
+    const QDir root(QString::fromLocal8Bit(argv[1]));
+    const QString name = QString::fromLocal8Bit(argv[2]);
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+        const QString file = root.filePath(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+        if (!root.mkpath(folder) || !Artwork::programIconPicture(size).save(file, "PNG")) {
+            QTextStream(stderr) << "cannot write " << file << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
