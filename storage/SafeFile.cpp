@@ -224,13 +224,8 @@ Lock::Lock(const QDir &dir, const QString &name)
     : d(new Private(dir.filePath(name + QStringLiteral(".lock"))))
 {
     d->file.setStaleLockTime(StaleLockMs);
-    if (d->file.tryLock(LockWaitMs))
-        return;
-    switch (d->file.error()) {
-    case QLockFile::LockFailedError: m_error = Error::Busy; break;
-    case QLockFile::PermissionError: m_error = Error::ReadOnlyFolder; break;
-    default: m_error = Error::Failed; break;
-    }
+    m_held = d->file.tryLock(LockWaitMs);
+    m_busy = !m_held && d->file.error() == QLockFile::LockFailedError;
 }
 
 Lock::~Lock()
@@ -259,7 +254,7 @@ void removeLeftovers(const QDir &dir, const QStringList &names)
         if (found.isEmpty())
             continue;
         const Lock lock(dir, name);
-        if (lock.error() != Error::None)
+        if (!lock.held())
             continue;
         for (const QString &entry : found) {
             struct stat st;

@@ -53,12 +53,17 @@ public:
     ~Lock();
     Lock(const Lock &) = delete;
     Lock &operator=(const Lock &) = delete;
-    Error error() const { return m_error; }
+    bool held() const { return m_held; }
+    // Another copy of the game kept the file locked for the whole wait. A
+    // lock that cannot even be created (a full disk, a read-only folder)
+    // is not "busy": the save itself then fails and tells why.
+    bool busy() const { return m_busy; }
 
 private:
     struct Private;
     Private *d;
-    Error m_error = Error::None;
+    bool m_held = false;
+    bool m_busy = false;
 };
 
 // Removes what an interrupted save of one of the named files left behind:
