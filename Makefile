@@ -1,9 +1,12 @@
 # make run   installs what is missing, builds and starts the game
 # make test  the same set-up, then the whole test suite, headless
+# make fuzz  builds the fuzz targets of the file readers (clang, libFuzzer,
+#            address and undefined-behaviour sanitizers) into $(FUZZ_BUILD)
 BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build setup clean
+.PHONY: run test build setup clean fuzz
 
 setup:
 	@bash tools/setup.sh
@@ -18,5 +21,9 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+fuzz: setup
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Tesmo need,
+# Installs the Debian packages that building, running, testing and fuzzing Tesmo need,
 # asking apt only for those that are missing.
 set -euo pipefail
 
@@ -7,6 +7,7 @@ packages=(
   make cmake g++ pkg-config
   qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
   fonts-wine fonts-liberation fontconfig
+  clang libclang-rt-14-dev
 )
 
 missing=()
