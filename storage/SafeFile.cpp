@@ -68,7 +68,10 @@ int openRegular(const QString &path, int access, Error *error)
         return -1;
     }
     struct stat st;
-    const Error kind = ::fstat(fd, &st) != 0 ? Error::Failed : kindOf(st.st_mode);
+    Error kind = ::fstat(fd, &st) != 0 ? Error::Failed : kindOf(st.st_mode);
+    // A file marked read-only is not written, even by the administrator.
+    if (kind == Error::None && (access & O_ACCMODE) != O_RDONLY && (st.st_mode & 0222) == 0)
+        kind = Error::ReadOnlyFile;
     if (kind != Error::None) {
         *error = kind;
         ::close(fd);

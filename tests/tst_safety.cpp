@@ -187,6 +187,7 @@ private slots:
             QTest::addRow("%s dangling link", file) << file << "dangling" << "il file è un collegamento";
             QTest::addRow("%s pipe", file) << file << "pipe" << "non è un file normale";
             QTest::addRow("%s folder", file) << file << "folder" << "al posto del file c'è una cartella";
+            QTest::addRow("%s read-only", file) << file << "read-only" << "il file è di sola lettura";
         }
     }
     void notARegularFile()
@@ -205,6 +206,8 @@ private slots:
             QVERIFY(QFile::link(target, path));
         else if (kind == "dangling")
             QVERIFY(QFile::link(outside.filePath("missing"), path));
+        else if (kind == "read-only")
+            QVERIFY(QFile::copy(target, path) && QFile::setPermissions(path, QFile::ReadOwner));
         else if (kind == "pipe")
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
         else
@@ -213,6 +216,8 @@ private slots:
         playToTheEnd(f);
 
         QCOMPARE(TestFiles::read(QDir(outside.path()), "target"), kept);
+        if (kind == "read-only")
+            QCOMPARE(TestFiles::read(f.dir, file), kept);
         QVERIFY(!QFile::exists(outside.filePath("missing")));
         struct stat st;
         QCOMPARE(lstat(QFile::encodeName(path).constData(), &st), 0);
