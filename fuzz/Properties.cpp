@@ -68,12 +68,20 @@ bool allDrawn(const QByteArray &list)
     return true;
 }
 
-QByteArray readBack(const QString &path, qint64 limit, QString *failure)
+// Saves bytes at path as the game saves and reads them back as it reads;
+// without a path, or beyond what the game reads, the bytes stay as they are.
+QString throughFile(const QString &path, qint64 limit, QByteArray *bytes)
 {
+    if (path.isEmpty() || bytes->size() > limit)
+        return QString();
+    const SafeFile::Error error = SafeFile::replace(path, *bytes);
+    if (error != SafeFile::Error::None)
+        return QStringLiteral("save failed: ") + SafeFile::reason(error);
     const SafeFile::ReadResult file = SafeFile::read(path, limit);
     if (file.error != SafeFile::Error::None)
-        *failure = QStringLiteral("written file unreadable: ") + SafeFile::reason(file.error);
-    return file.bytes;
+        return QStringLiteral("written file unreadable: ") + SafeFile::reason(file.error);
+    *bytes = file.bytes;
+    return QString();
 }
 
 } // namespace
@@ -128,17 +136,10 @@ QString settingsRoundTrip(const QByteArray &input, const QString &path)
     const int voice = first.voice.value_or(0);
     const int attempts = first.attempts.value_or(5);
     QByteArray bytes = Settings::serialize(name, voice, attempts);
-    if (bytes.count("\r\n") != 3)
+    if (bytes.count("\r\n") != 3 || bytes.count('\n') != 3 || bytes.count('\r') != 3)
         return QStringLiteral("the file is not three lines");
-    QString failure;
-    if (!path.isEmpty() && bytes.size() <= Settings::ReadLimit) {
-        const SafeFile::Error error = SafeFile::replace(path, bytes);
-        if (error != SafeFile::Error::None)
-            return QStringLiteral("save failed: ") + SafeFile::reason(error);
-        bytes = readBack(path, Settings::ReadLimit, &failure);
-        if (!failure.isEmpty())
-            return failure;
-    }
+    if (const QString failure = throughFile(path, Settings::ReadLimit, &bytes); !failure.isEmpty())
+        return failure;
     const Settings::Values second = Settings::parse(bytes);
     if (second.name != name || second.voice != voice || second.attempts != attempts)
         return QStringLiteral("values changed on the way through the file");
@@ -155,17 +156,11 @@ QString highScoresRoundTrip(const QByteArray &input, const QString &path)
             return QStringLiteral("not ranked");
     }
     QByteArray bytes = HighScores::serialize(table);
-    if (bytes.count("\r\n") != HighScores::Ranks || bytes.count('\n') != HighScores::Ranks)
+    if (bytes.count("\r\n") != HighScores::Ranks || bytes.count('\n') != HighScores::Ranks
+        || bytes.count('\r') != HighScores::Ranks)
         return QStringLiteral("the file is not fifty lines");
-    QString failure;
-    if (!path.isEmpty() && bytes.size() <= HighScores::ReadLimit) {
-        const SafeFile::Error error = SafeFile::replace(path, bytes);
-        if (error != SafeFile::Error::None)
-            return QStringLiteral("save failed: ") + SafeFile::reason(error);
-        bytes = readBack(path, HighScores::ReadLimit, &failure);
-        if (!failure.isEmpty())
-            return failure;
-    }
+    if (const QString failure = throughFile(path, HighScores::ReadLimit, &bytes); !failure.isEmpty())
+        return failure;
     HighScores::Table again;
     HighScores::load(bytes, &again);
     for (int i = 0; i < HighScores::Ranks; ++i) {
