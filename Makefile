@@ -2,10 +2,13 @@
 # make test  the same set-up, then the whole test suite, headless
 # make bench the same set-up, then the benchmarks
 # make deb   builds the Debian package in build-deb/ and checks it with lintian
+# make fuzz  builds the fuzz targets of the file readers (clang, libFuzzer,
+#            address and undefined-behaviour sanitizers) into $(FUZZ_BUILD)
 BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build setup clean bench deb
+.PHONY: run test build setup clean bench deb fuzz
 
 setup:
 	@bash tools/setup.sh
@@ -32,5 +35,9 @@ deb:
 	cd build-deb/tesmo && DEB_BUILD_OPTIONS="parallel=$(JOBS)" dpkg-buildpackage -b -us -uc
 	lintian --fail-on error build-deb/tesmo_*.changes
 
+fuzz: setup
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) build-deb
+	rm -rf $(BUILD) build-deb $(FUZZ_BUILD)

@@ -23,6 +23,17 @@ inline int letterAward(int row)
     return 60 / row;
 }
 
+// The running score after an award, held at the 32-bit limits.
+inline qint32 addPoints(qint32 points, qint64 award)
+{
+    const qint64 total = points + award;
+    if (total > std::numeric_limits<qint32>::max())
+        return std::numeric_limits<qint32>::max();
+    if (total < std::numeric_limits<qint32>::min())
+        return std::numeric_limits<qint32>::min();
+    return static_cast<qint32>(total);
+}
+
 // The running score after the award for a word found on row r, with
 // `elapsed` whole seconds spent on the winning guess.
 inline qint32 addWordAward(qint32 points, int row, qint32 elapsed)

@@ -5,15 +5,20 @@
 #include "Platform.h"
 #include "Rating.h"
 #include "Scoring.h"
+#include "storage/CodePage.h"
 #include "storage/FileNames.h"
+#include "storage/SafeFile.h"
 #include "storage/Settings.h"
 #include "storage/WordList.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include <unistd.h>
 
 namespace {
 
@@ -46,6 +51,9 @@ void TesmoGame::Form_Load()
 
     // The program's folder is m_s.programDir; every file is looked up there.
     if (w.voiceCount() == 0) {
+        // What a save cut short by a crash left behind goes first.
+        SafeFile::removeLeftovers(m_s.programDir, {QString::fromLatin1(Settings::FileName),
+                                                   QString::fromLatin1(HighScores::FileName)});
         w.fillLists();
         w.setDictionaryIndex(0);
         Combo1_Click(0);
@@ -163,8 +171,24 @@ void TesmoGame::Command3d3_Click()
 {
     if (m_ended)
         return;
-    SALVAINI();
+    // The settings would be lost with the program: a save that fails is told.
+    if (!SALVAINI() && m_settingsError != SafeFile::Error::None)
+        reportSaveFailure(m_settingsPath, m_settingsError);
     m_s.window->showHighScores();
+}
+
+void TesmoGame::reportSaveFailure(const QString &path, SafeFile::Error error)
+{
+    m_s.window->messageBox(QStringLiteral("Il file \"%1\" non si può salvare: %2.")
+                               .arg(QFileInfo(path).fileName(), SafeFile::reason(error)),
+                           QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+}
+
+void TesmoGame::loadHighScores(const QString &path)
+{
+    const SafeFile::ReadResult file = SafeFile::read(path, HighScores::ReadLimit);
+    if (file.error == SafeFile::Error::None)
+        HighScores::load(file.bytes, &m_highScores);
 }
 
 void TesmoGame::Records_Click()
@@ -183,12 +207,18 @@ bool TesmoGame::drawWord(QString *failure)
 {
     const QString name = listFileName();
     const QString path = FileNames::resolve(m_s.programDir, name);
-    QFile file(path);
-    if (!file.exists()) {
+    // Only a regular file that exists is drawn from: nothing is created,
+    // and a link, a folder or a pipe under the list's name is not used.
+    SafeFile::Error error = SafeFile::Error::None;
+    const int fd = SafeFile::openForUpdate(path, &error);
+    if (error == SafeFile::Error::Missing) {
         *failure = QStringLiteral("Manca il file delle parole \"%1\" nella cartella del gioco.").arg(name);
         return false;
     }
-    if (!file.open(QIODevice::ReadWrite)) {
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
         *failure = QStringLiteral("Il file delle parole \"%1\" non si può aprire in lettura e scrittura.").arg(name);
         return false;
     }
@@ -199,7 +229,7 @@ bool TesmoGame::drawWord(QString *failure)
     file.close();
     switch (result.status) {
     case WordList::DrawStatus::Ok:
-        m_state.Solution = QString::fromLatin1(result.word);
+        m_state.Solution = CodePage::decode(result.word);
         m_s.window->setGuessText(QString());
         return true;
     case WordList::DrawStatus::NoRecords:
@@ -287,7 +317,7 @@ void TesmoGame::Command3d2_Click()
     GameWindow &w = *m_s.window;
     GameState &g = m_state;
 
-    const QString text = w.guessText().toUpper();
+    const QString text = CodePage::toUpper(w.guessText());
     if (text.size() != 5) {
         w.focusGuess();
         return;
@@ -376,7 +406,7 @@ void TesmoGame::VALUTARIGA()
         w.setCellColour(n, cell.colour);
         if (cell.sound != Rating::Sound::None)
             SUONA(Rating::soundName(cell.sound));
-        g.Points += cell.points;
+        g.Points = Scoring::addPoints(g.Points, cell.points);
         if (r > 1)
             w.setTriedWord(r - 2, g.Typed);
     }
@@ -463,19 +493,23 @@ void TesmoGame::List1_Click()
 
 TesmoGame::HighScoreListing TesmoGame::AGGIORNARECORD()
 {
-    const QString path = FileNames::resolve(m_s.programDir, QString::fromLatin1(HighScores::FileName));
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        // The file holds at most a few dozen short lines; anything past the
-        // first megabyte is no table of ours.
-        HighScores::load(file.read(1 << 20), &m_highScores);
-        file.close();
-    }
-
+    const QString name = QString::fromLatin1(HighScores::FileName);
     const qint16 points = HighScores::clamp(m_state.Points);
+    QString path;
+    SafeFile::Error saveError = SafeFile::Error::None;
     if (m_resultPending) {
+        // Read, enter and write back while no other copy of the game can
+        // change the file in between, so that its results are kept too.
+        const SafeFile::Lock lock(m_s.programDir, name);
+        path = FileNames::resolve(m_s.programDir, name);
+        loadHighScores(path);
         m_highScores[HighScores::NewResultSlot - 1] = {m_state.PlayerName, points};
         HighScores::rank(&m_highScores);
+        saveError = lock.busy() ? SafeFile::Error::Busy
+                                : SafeFile::replace(path, HighScores::serialize(m_highScores));
+        m_resultPending = false;
+    } else {
+        loadHighScores(FileNames::resolve(m_s.programDir, name));
     }
 
     HighScoreListing listing;
@@ -488,11 +522,10 @@ TesmoGame::HighScoreListing TesmoGame::AGGIORNARECORD()
             listing.matchPosition = p;
     }
 
-    if (m_resultPending) {
-        // A table that cannot be stored is still shown; the former file stays whole.
-        FileNames::writeAtomically(path, HighScores::serialize(m_highScores));
-        m_resultPending = false;
-    }
+    // A table that cannot be stored is still shown, and the player told;
+    // the former file stays whole.
+    if (saveError != SafeFile::Error::None)
+        reportSaveFailure(path, saveError);
     return listing;
 }
 
@@ -500,15 +533,21 @@ TesmoGame::HighScoreListing TesmoGame::AGGIORNARECORD()
 
 bool TesmoGame::SALVAINI()
 {
+    m_settingsError = SafeFile::Error::None;
     if (m_readingSettings)
         return false;
     GameWindow &w = *m_s.window;
-    m_state.PlayerName = w.playerNameText().toUpper();
+    m_state.PlayerName = CodePage::toUpper(w.playerNameText());
     w.setPlayerNameText(m_state.PlayerName);
     const int voice = w.voiceIndex();
     m_state.MaxAttempts = w.fiveAttemptsSelected() ? 5 : 6;
-    const QString path = FileNames::resolve(m_s.programDir, QString::fromLatin1(Settings::FileName));
-    return FileNames::writeAtomically(path, Settings::serialize(m_state.PlayerName, voice, m_state.MaxAttempts));
+    const QString name = QString::fromLatin1(Settings::FileName);
+    const SafeFile::Lock lock(m_s.programDir, name);
+    m_settingsPath = FileNames::resolve(m_s.programDir, name);
+    m_settingsError = lock.busy() ? SafeFile::Error::Busy
+                                  : SafeFile::replace(m_settingsPath, Settings::serialize(m_state.PlayerName, voice,
+                                                                                          m_state.MaxAttempts));
+    return m_settingsError == SafeFile::Error::None;
 }
 
 void TesmoGame::LEGGIINI()
@@ -516,15 +555,17 @@ void TesmoGame::LEGGIINI()
     GameWindow &w = *m_s.window;
     const bool attemptSaveFailed = m_attemptSaveFailed;
     m_attemptSaveFailed = false;
-    QFile file(FileNames::resolve(m_s.programDir, QString::fromLatin1(Settings::FileName)));
-    if (!file.exists()) {
+    const SafeFile::ReadResult file =
+        SafeFile::read(FileNames::resolve(m_s.programDir, QString::fromLatin1(Settings::FileName)), Settings::ReadLimit);
+    if (file.error == SafeFile::Error::Missing) {
         m_state.PlayerName = QStringLiteral("ANONIMO");
         return;
     }
-    if (!file.open(QIODevice::ReadOnly))
+    // A name that cannot be used as a file (a link, a folder, a pipe) is
+    // read as nothing: the values in force stay.
+    if (file.error != SafeFile::Error::None)
         return;
-    const Settings::Values values = Settings::parse(file.read(4096));
-    file.close();
+    const Settings::Values values = Settings::parse(file.bytes);
 
     // Selecting the loaded values runs the controls' handlers as a choice of
     // the player would; while loading, their saves are refused and the

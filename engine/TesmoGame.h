@@ -2,6 +2,7 @@
 
 #include "GameState.h"
 #include "storage/HighScores.h"
+#include "storage/SafeFile.h"
 
 #include <QDir>
 #include <QString>
@@ -112,6 +113,9 @@ private:
     void endWithoutWords();
     void startAttemptClock();
     QString listFileName() const;
+    void loadHighScores(const QString &path);
+    // Tells the player, in a modal box, which file could not be saved and why.
+    void reportSaveFailure(const QString &path, SafeFile::Error error);
 
     Services m_s;
     GameState m_state;
@@ -119,6 +123,8 @@ private:
     bool m_ended = false;
     bool m_readingSettings = false;   // a save during a load is refused
     bool m_attemptSaveFailed = false;   // the last attempt switch could not be saved
+    SafeFile::Error m_settingsError = SafeFile::Error::None;  // of the last save
+    QString m_settingsPath;
     qint16 m_lastGoodDictionary = 0;
     qint64 m_mancheStartDay = 0;      // the date that goes with MancheStart
     double m_lastLookSeconds = 0.0;   // the clock as AGGIORNATEMPO last saw it

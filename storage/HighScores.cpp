@@ -1,5 +1,6 @@
 #include "HighScores.h"
 
+#include "CodePage.h"
 #include "TextFile.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@ namespace HighScores {
 
 Entry parseLine(const QByteArray &line)
 {
-    const QString text = QString::fromLatin1(line);
+    const QString text = CodePage::decode(line);
     const qsizetype comma = text.lastIndexOf(u',');
     Entry entry;
     QString name = comma < 0 ? text : text.left(comma);
@@ -52,7 +53,7 @@ QByteArray serialize(const Table &table)
     QByteArray bytes;
     for (int i = 0; i < Ranks; ++i) {
         const Entry &entry = table[i];
-        bytes += entry.Name.toLatin1() + ',';
+        bytes += CodePage::encode(TextFile::oneLine(entry.Name)) + ',';
         bytes += entry.Score < 0 ? '-' : ' ';
         bytes += QByteArray::number(std::abs(int(entry.Score))) + " \r\n";
     }

@@ -6,14 +6,17 @@
 
 #include <array>
 
-// The fifty best results, kept in "TESMO.HIS": one Latin-1 line per rank,
-// the name, a comma and the score, ended by CR LF.
+// The fifty best results, kept in "TESMO.HIS": one line per rank in the
+// game's code page, the name, a comma and the score, ended by CR LF.
 namespace HighScores {
 
 inline constexpr char FileName[] = "TESMO.HIS";
 constexpr int Ranks = 50;
 constexpr int Slots = 54;       // the ranks, the slot for a new result, and room for a long file
 constexpr int NewResultSlot = 51;
+// What is read of the file: many times fifty-four lines with the longest
+// name the game takes.
+constexpr qint64 ReadLimit = 64 * 1024;
 
 struct Entry
 {
@@ -35,7 +38,7 @@ void load(const QByteArray &bytes, Table *table);
 // Orders slots 1 to 51 by score, highest first; equal scores keep their order.
 void rank(Table *table);
 
-// The fifty ranks as the file holds them.
+// The fifty ranks as the file holds them; a line break in a name is left out.
 QByteArray serialize(const Table &table);
 
 // A score as a table entry holds it: within the 16-bit range.

@@ -1,9 +1,9 @@
 #include "Settings.h"
 
+#include "CodePage.h"
 #include "TextFile.h"
 
 #include <QList>
-
 
 namespace Settings {
 
@@ -11,7 +11,7 @@ namespace {
 
 QString afterKey(const QByteArray &line, int keyLength)
 {
-    return QString::fromLatin1(line.mid(keyLength));
+    return CodePage::decode(line.mid(keyLength));
 }
 
 } // namespace
@@ -27,7 +27,7 @@ Values parse(const QByteArray &bytes)
             name.remove(0, 1);
         while (name.endsWith(u' '))
             name.chop(1);
-        values.name = name.toUpper();
+        values.name = CodePage::toUpper(name);
     }
     if (lines.size() >= 2) {
         double voice = TextFile::leadingNumber(afterKey(lines[1], 6));
@@ -43,7 +43,7 @@ Values parse(const QByteArray &bytes)
 QByteArray serialize(const QString &name, int voiceIndex, int attempts)
 {
     QByteArray bytes;
-    bytes += "Nome=" + name.toLatin1() + "\r\n";
+    bytes += "Nome=" + CodePage::encode(TextFile::oneLine(name)) + "\r\n";
     bytes += "Suono=" + QByteArray::number(voiceIndex) + "\r\n";
     bytes += "Tentativi=" + QByteArray::number(attempts) + "\r\n";
     return bytes;

@@ -6,11 +6,16 @@
 #include <optional>
 
 // The three-line settings file "Tesmo.ini": Nome=, Suono= and Tentativi=,
-// Latin-1 text with CR LF line ends. The reader takes the lines by position
+// text in the game's code page with CR LF line ends. The reader takes the lines by position
 // and skips the keys without looking at them.
 namespace Settings {
 
 inline constexpr char FileName[] = "Tesmo.ini";
+
+// The longest name the name box takes, and what is read of the file: far
+// more than three lines with such a name need.
+constexpr int NameLength = 40;
+constexpr qint64 ReadLimit = 64 * 1024;
 
 struct Values
 {
@@ -20,6 +25,7 @@ struct Values
 };
 
 Values parse(const QByteArray &bytes);
+// A line break in the name is left out, so the file keeps its three lines.
 QByteArray serialize(const QString &name, int voiceIndex, int attempts);
 
 } // namespace Settings

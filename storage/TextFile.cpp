@@ -27,6 +27,14 @@ QList<QByteArray> lines(const QByteArray &bytes)
     return result;
 }
 
+QString oneLine(const QString &text)
+{
+    QString line = text;
+    line.remove(u'\r');
+    line.remove(u'\n');
+    return line;
+}
+
 double leadingNumber(const QString &text)
 {
     QString s;

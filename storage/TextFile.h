@@ -11,6 +11,9 @@ namespace TextFile {
 // LF from a hand edit counts too. A last line without an end still counts.
 QList<QByteArray> lines(const QByteArray &bytes);
 
+// The text without the characters that would end its line in a file.
+QString oneLine(const QString &text);
+
 // The number a text begins with, read the way the game has always read its
 // files: blanks and tabs anywhere are ignored, a fraction or an exponent is
 // allowed, and a text without digits reads as 0.

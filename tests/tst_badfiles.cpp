@@ -1,14 +1,13 @@
-#include "TestFiles.h"
-#include "storage/HighScores.h"
-#include "storage/Settings.h"
-#include "storage/WordList.h"
+#include "fuzz/Properties.h"
 
-#include <QBuffer>
+#include <QDirIterator>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
-// Random bytes from a fixed seed, fed to every reader of the game's files:
-// nothing may crash, and a word list never changes size.
+// Whatever bytes the game's files hold, every reader keeps its promises: a
+// draw changes only marks, and settings and tables come back unchanged
+// through the file. The checks are those the fuzz targets make.
 class TestBadFiles : public QObject
 {
     Q_OBJECT
@@ -30,28 +29,33 @@ private slots:
         QRandomGenerator random(20091207);
         for (int round = 0; round < 2000; ++round) {
             const QByteArray bytes = junk(random);
-
-            const Settings::Values values = Settings::parse(bytes);
-            if (values.voice)
-                QVERIFY(*values.voice >= 0 && *values.voice <= 2);
-
-            HighScores::Table table;
-            HighScores::load(bytes, &table);
-            HighScores::rank(&table);
-            for (int i = 1; i < HighScores::NewResultSlot; ++i)
-                QVERIFY(table[i - 1].Score >= table[i].Score);
-            QCOMPARE(HighScores::serialize(table).count("\r\n"), 50);
-
-            QByteArray list = bytes;
-            QBuffer buffer(&list);
-            buffer.open(QIODevice::ReadWrite);
-            const WordList::DrawResult result = WordList::draw(buffer, random.generateDouble(), {});
-            QCOMPARE(list.size(), bytes.size());
-            if (result.status == WordList::DrawStatus::Ok)
-                QCOMPARE(TestFiles::record(list, result.record).mid(WordList::WordLength), QByteArray("*\r\n"));
-            else
-                QVERIFY(bytes.size() < 8);
+            QCOMPARE(Properties::settingsRoundTrip(bytes), QString());
+            QCOMPARE(Properties::highScoresRoundTrip(bytes), QString());
+            QCOMPARE(Properties::wordListOnBuffer(bytes), QString());
         }
+    }
+
+    // The fuzzers' seeds and every input that once broke a reader.
+    void keptInputs_data()
+    {
+        QTest::addColumn<QString>("path");
+        QDirIterator it(QStringLiteral(TESMO_FUZZ_INPUTS), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QTest::newRow(qPrintable(QDir(QStringLiteral(TESMO_FUZZ_INPUTS)).relativeFilePath(path))) << path;
+        }
+    }
+    void keptInputs()
+    {
+        QFETCH(QString, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QTemporaryDir folder;
+        QCOMPARE(Properties::wordListOnBuffer(bytes), QString());
+        QCOMPARE(Properties::wordListOnFile(bytes, folder.filePath("tesmodat.1")), QString());
+        QCOMPARE(Properties::settingsRoundTrip(bytes, folder.filePath("Tesmo.ini")), QString());
+        QCOMPARE(Properties::highScoresRoundTrip(bytes, folder.filePath("TESMO.HIS")), QString());
     }
 };
 

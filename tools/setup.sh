@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Tesmo need,
-# asking apt only for those that are missing. With "deb": also those that
-# building the Debian package needs.
+# Installs the Debian packages that building, running, testing and fuzzing
+# Tesmo need, asking apt only for those that are missing. With "deb": also
+# those that building the Debian package needs.
 set -euo pipefail
 
 packages=(
@@ -11,6 +11,7 @@ packages=(
   pulseaudio pulseaudio-utils libpulse-dev
   fonts-wine fonts-liberation fontconfig
   qt6-translations-l10n desktop-file-utils appstream passwd util-linux
+  clang libclang-rt-14-dev
 )
 if [ "${1:-}" = deb ]; then
   packages+=(debhelper dpkg-dev lintian)

@@ -8,6 +8,7 @@
 #include "Form4.h"
 #include "Layout.h"
 #include "MessageBox.h"
+#include "NameBox.h"
 #include "Palette.h"
 #include "engine/Links.h"
 
@@ -230,6 +231,7 @@ void Form1::buildPanel()
     Text2->setGeometry(twipRect(210, 2100, 1455, 270));
     Text2->setFont(Fonts::tahoma(8.25, true));
     Text2->setToolTip(QStringLiteral("Per cambiare nome del giocatore corrente"));
+    NameValidator::install(Text2);
     Text2->installEventFilter(this);
 
     static const int lineTops[5] = {2400, 2715, 3015, 3330, 3660};

@@ -1,0 +1,173 @@
+#include "Properties.h"
+
+#include "storage/HighScores.h"
+#include "storage/SafeFile.h"
+#include "storage/Settings.h"
+#include "storage/WordList.h"
+
+#include <QBuffer>
+#include <QFile>
+
+#include <cstring>
+#include <unistd.h>
+
+namespace Properties {
+
+namespace {
+
+double randomOf(const QByteArray &input)
+{
+    quint64 bits = 0;
+    std::memcpy(&bits, input.constData(), std::min<size_t>(sizeof bits, size_t(input.size())));
+    return double(bits >> 11) / double(quint64(1) << 53);
+}
+
+// The list after a draw differs from the list before only in the marks and
+// line ends of the records the draw may touch.
+QString checkDraw(const QByteArray &before, const QByteArray &after, const WordList::DrawResult &result, bool exhausted)
+{
+    if (after.size() != before.size())
+        return QStringLiteral("the list changed size");
+    const qint64 n = WordList::recordCount(before.size());
+    if (n == 0)
+        return result.status == WordList::DrawStatus::NoRecords ? QString() : QStringLiteral("drew from no record");
+    if (result.status != WordList::DrawStatus::Ok)
+        return QStringLiteral("a draw from a sound list failed");
+    if (result.record < 1 || result.record > n)
+        return QStringLiteral("record out of range");
+    if (result.exhausted != exhausted || (exhausted && result.record != 1))
+        return QStringLiteral("exhaustion not as the marks say");
+    for (qint64 k = 1; k <= n; ++k) {
+        const qint64 at = (k - 1) * WordList::RecordSize;
+        if (after.mid(at, 5) != before.mid(at, 5))
+            return QStringLiteral("a word changed");
+        const QByteArray tail = after.mid(at + 5, 3);
+        if (k == result.record) {
+            if (tail != "*\r\n")
+                return QStringLiteral("the drawn record is not marked");
+        } else if (exhausted) {
+            if (tail != ".\r\n")
+                return QStringLiteral("a record was not released");
+        } else if (tail != before.mid(at + 5, 3)) {
+            return QStringLiteral("a record not drawn changed");
+        }
+    }
+    if (after.mid(n * WordList::RecordSize) != before.mid(n * WordList::RecordSize))
+        return QStringLiteral("bytes after the last record changed");
+    if (result.word != before.mid((result.record - 1) * WordList::RecordSize, 5))
+        return QStringLiteral("the word drawn is not the record's");
+    return QString();
+}
+
+bool allDrawn(const QByteArray &list)
+{
+    for (qint64 k = 0; k < WordList::recordCount(list.size()); ++k) {
+        if (list.at(k * WordList::RecordSize + 5) == '.')
+            return false;
+    }
+    return true;
+}
+
+// Saves bytes at path as the game saves and reads them back as it reads;
+// without a path, or beyond what the game reads, the bytes stay as they are.
+QString throughFile(const QString &path, qint64 limit, QByteArray *bytes)
+{
+    if (path.isEmpty() || bytes->size() > limit)
+        return QString();
+    const SafeFile::Error error = SafeFile::replace(path, *bytes);
+    if (error != SafeFile::Error::None)
+        return QStringLiteral("save failed: ") + SafeFile::reason(error);
+    const SafeFile::ReadResult file = SafeFile::read(path, limit);
+    if (file.error != SafeFile::Error::None)
+        return QStringLiteral("written file unreadable: ") + SafeFile::reason(file.error);
+    *bytes = file.bytes;
+    return QString();
+}
+
+} // namespace
+
+QString wordListOnBuffer(const QByteArray &input)
+{
+    const QByteArray before = input.mid(8);
+    QByteArray list = before;
+    QBuffer buffer(&list);
+    buffer.open(QIODevice::ReadWrite);
+    int told = 0;
+    const WordList::DrawResult result = WordList::draw(buffer, randomOf(input), [&] { ++told; });
+    if (told != (result.exhausted ? 1 : 0))
+        return QStringLiteral("the exhaustion message was not shown once");
+    return checkDraw(before, list, result, allDrawn(before) && WordList::recordCount(before.size()) > 0);
+}
+
+QString wordListOnFile(const QByteArray &input, const QString &path)
+{
+    const QByteArray before = input.mid(8);
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(before) != before.size())
+            return QStringLiteral("cannot prepare the list file");
+    }
+    SafeFile::Error error = SafeFile::Error::None;
+    const int fd = SafeFile::openForUpdate(path, &error);
+    if (fd < 0)
+        return QStringLiteral("a regular list file did not open");
+    WordList::DrawResult result;
+    {
+        QFile file;
+        if (!file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            return QStringLiteral("the descriptor did not open");
+        }
+        result = WordList::draw(file, randomOf(input), {});
+    }
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return checkDraw(before, file.readAll(), result, allDrawn(before) && WordList::recordCount(before.size()) > 0);
+}
+
+QString settingsRoundTrip(const QByteArray &input, const QString &path)
+{
+    const Settings::Values first = Settings::parse(input.left(Settings::ReadLimit));
+    if (first.voice && (*first.voice < 0 || *first.voice > 2))
+        return QStringLiteral("voice out of range");
+    if (first.name && (first.name->contains(u'\r') || first.name->contains(u'\n')))
+        return QStringLiteral("a name with a line break");
+    const QString name = first.name.value_or(QString());
+    const int voice = first.voice.value_or(0);
+    const int attempts = first.attempts.value_or(5);
+    QByteArray bytes = Settings::serialize(name, voice, attempts);
+    if (bytes.count("\r\n") != 3 || bytes.count('\n') != 3 || bytes.count('\r') != 3)
+        return QStringLiteral("the file is not three lines");
+    if (const QString failure = throughFile(path, Settings::ReadLimit, &bytes); !failure.isEmpty())
+        return failure;
+    const Settings::Values second = Settings::parse(bytes);
+    if (second.name != name || second.voice != voice || second.attempts != attempts)
+        return QStringLiteral("values changed on the way through the file");
+    return QString();
+}
+
+QString highScoresRoundTrip(const QByteArray &input, const QString &path)
+{
+    HighScores::Table table;
+    HighScores::load(input.left(HighScores::ReadLimit), &table);
+    HighScores::rank(&table);
+    for (int i = 1; i < HighScores::NewResultSlot; ++i) {
+        if (table[i - 1].Score < table[i].Score)
+            return QStringLiteral("not ranked");
+    }
+    QByteArray bytes = HighScores::serialize(table);
+    if (bytes.count("\r\n") != HighScores::Ranks || bytes.count('\n') != HighScores::Ranks
+        || bytes.count('\r') != HighScores::Ranks)
+        return QStringLiteral("the file is not fifty lines");
+    if (const QString failure = throughFile(path, HighScores::ReadLimit, &bytes); !failure.isEmpty())
+        return failure;
+    HighScores::Table again;
+    HighScores::load(bytes, &again);
+    for (int i = 0; i < HighScores::Ranks; ++i) {
+        if (again[i].Name != table[i].Name || again[i].Score != table[i].Score)
+            return QStringLiteral("rank %1 changed on the way through the file").arg(i + 1);
+    }
+    return QString();
+}
+
+} // namespace Properties

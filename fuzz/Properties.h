@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// What must hold for any content of the game's files, whatever the bytes.
+// Shared by the fuzz targets and the test suite, which replays the inputs
+// kept in fuzz/corpus. Each check returns what broke, or an empty text.
+namespace Properties {
+
+// The first eight bytes choose the random number, the rest is the list.
+QString wordListOnBuffer(const QByteArray &input);
+
+// The same on a real file at path, opened as the game opens a list.
+QString wordListOnFile(const QByteArray &input, const QString &path);
+
+// Settings read, written and read again give the same values; with a
+// path, the writing and second reading go through a real file.
+QString settingsRoundTrip(const QByteArray &input, const QString &path = QString());
+
+// A table read, ranked, written and read again is the same table; with a
+// path, through a real file.
+QString highScoresRoundTrip(const QByteArray &input, const QString &path = QString());
+
+} // namespace Properties

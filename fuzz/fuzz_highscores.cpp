@@ -1,0 +1,3 @@
+#include "Target.h"
+
+TESMO_FUZZ_TARGET(Properties::highScoresRoundTrip(input, scratchFile("TESMO.HIS")))

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QString>
+#include <QStringList>
+
+// The game's own files, read and written only as regular files of its
+// folder: a symbolic link, a folder, a pipe or a device under one of their
+// names is never followed, opened for writing or waited on.
+namespace SafeFile {
+
+enum class Error {
+    None,
+    Missing,        // no entry under the name
+    Link,           // a symbolic link
+    Folder,         // a folder
+    NotRegular,     // a pipe, a socket or a device
+    ReadOnlyFile,   // the file is marked read-only
+    ReadOnlyFolder, // nothing can be created in the folder
+    DiskFull,       // no room left (or the size allowed is exhausted)
+    Busy,           // another copy of the game keeps the file locked
+    Failed,         // any other failure of the system
+};
+
+// The reason, in a few Italian words a player understands.
+QString reason(Error error);
+
+// Reads at most limit bytes of a regular file.
+struct ReadResult
+{
+    Error error = Error::Missing;
+    QByteArray bytes;
+};
+ReadResult read(const QString &path, qint64 limit);
+
+// Opens an existing regular file for reading and writing and returns its
+// descriptor, or -1 with *error set. Nothing is ever created.
+int openForUpdate(const QString &path, Error *error);
+
+// Replaces the file with data in one step: a complete new file is written,
+// flushed to the disk and then renamed over the former one, which otherwise
+// stays byte for byte. A missing file is created.
+Error replace(const QString &path, const QByteArray &data);
+
+// Keeps other copies of the game away from the file named name in dir
+// while it lives. The lock is a file beside it, named after the file, and
+// a lock left by a copy that died is taken over.
+class Lock
+{
+public:
+    Lock(const QDir &dir, const QString &name);
+    ~Lock();
+    Lock(const Lock &) = delete;
+    Lock &operator=(const Lock &) = delete;
+    bool held() const { return m_held; }
+    // Another copy of the game kept the file locked for the whole wait. A
+    // lock that cannot even be created (a full disk, a read-only folder)
+    // is not "busy": the save itself then fails and tells why.
+    bool busy() const { return m_busy; }
+
+private:
+    struct Private;
+    Private *d;
+    bool m_held = false;
+    bool m_busy = false;
+};
+
+// Removes what an interrupted save of one of the named files left behind:
+// the regular files "<name>.XXXXXX" (six letters or digits) of the folder.
+// Each file's lock is taken first, so a save in progress keeps its file.
+void removeLeftovers(const QDir &dir, const QStringList &names);
+
+} // namespace SafeFile

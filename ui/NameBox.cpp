@@ -1,0 +1,47 @@
+#include "NameBox.h"
+
+#include "storage/Settings.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace {
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n' || c == QChar(0x85) || c.category() == QChar::Separator_Line
+           || c.category() == QChar::Separator_Paragraph;
+}
+
+bool isControl(QChar c)
+{
+    return c.category() == QChar::Other_Control || isLineBreak(c);
+}
+
+} // namespace
+
+QValidator::State NameValidator::validate(QString &input, int &pos) const
+{
+    const qsizetype lineBreak = std::find_if(input.cbegin(), input.cend(), isLineBreak) - input.cbegin();
+    if (lineBreak < input.size()) {
+        // The cursor stands at the end of what was just put in.
+        const qsizetype end = pos > lineBreak ? std::min<qsizetype>(pos, input.size()) : input.size();
+        input.remove(lineBreak, end - lineBreak);
+        pos = int(lineBreak);
+    }
+    for (qsizetype i = input.size() - 1; i >= 0; --i) {
+        if (isControl(input[i])) {
+            input.remove(i, 1);
+            if (pos > i)
+                --pos;
+        }
+    }
+    return Acceptable;
+}
+
+void NameValidator::install(QLineEdit *box)
+{
+    box->setMaxLength(Settings::NameLength);
+    box->setValidator(new NameValidator(box));
+}

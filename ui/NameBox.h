@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QValidator>
+
+class QLineEdit;
+
+// The player-name box takes a name that fits a line of the game's files: at
+// most Settings::NameLength characters and no control character. A line
+// break, typed or pasted, ends the name there: what came after it with the
+// same paste is dropped.
+class NameValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override;
+
+    // Gives the box its length limit and this validator.
+    static void install(QLineEdit *box);
+};
