@@ -72,6 +72,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TESMO 2009"));
     setWindowIcon(Artwork::programIcon());
+    pinDesignedPalette(this);
 
     auto *surface = new QWidget(this);
     surface->setObjectName(QStringLiteral("Form1Surface"));
@@ -95,7 +96,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     QFont linkFont = Label12->font();
     linkFont.setUnderline(true);
     Label12->setFont(linkFont);
-    Label12->setStyleSheet(QStringLiteral("QLabel { color: %1; }").arg(DarkBlueText.name()));
+    setLabelColours(Label12, DarkBlueText);
     Label12->setToolTip(QStringLiteral("Visita il sito dell'autore"));
     Label12->adjustSize();
     Label12->setMouseTracking(true);
@@ -183,7 +184,7 @@ void Form1::buildPanel()
     Label11 = makeLabel(Frame2, QStringLiteral("Dizionario:"), twipRect(240, 4740, 825, 240), small);
     Label8 = makeLabel(Frame2, QStringLiteral("aaaaaaaaaaa"), twipRect(1710, 4890, 1275, 375),
                        Fonts::courierNew(12, true), Qt::AlignCenter);
-    Label8->setStyleSheet(labelStyle(qbColor(14), Qt::black, true));
+    setLabelColours(Label8, Qt::black, qbColor(14), true);
     Label8->setToolTip(QStringLiteral("Secondi trascorsi"));
 
     Text1 = new QLineEdit(Frame2);
@@ -222,24 +223,24 @@ void Form1::buildPanel()
     for (int k = 0; k < 5; ++k) {
         Label9[k] = makeLabel(Frame2, QString::number(k + 1) + QStringLiteral("* Tentativo"),
                               twipRect(210, lineTops[k], 1455, 285), small, Qt::AlignCenter);
-        Label9[k]->setStyleSheet(labelStyle(qbColor(11), DarkBlueText, true));
+        setLabelColours(Label9[k], DarkBlueText, qbColor(11), true);
         Label10[k] = makeLabel(Frame2, QString(), twipRect(1680, lineTops[k], 1305, 285), small, Qt::AlignCenter);
-        Label10[k]->setStyleSheet(labelStyle(qbColor(14), DarkBlueText, true));
+        setLabelColours(Label10[k], DarkBlueText, qbColor(14), true);
     }
 
     const QFont caption = Fonts::tahoma(12, true);
     const QFont display = Fonts::courierNew(14.25, true);
     Label3 = makeLabel(Frame2, QStringLiteral("Punti :"), twipRect(210, 4080, 1440, 330), caption,
                        Qt::AlignRight | Qt::AlignTop);
-    Label3->setStyleSheet(labelStyle(qbColor(11), Qt::black, true));
+    setLabelColours(Label3, Qt::black, qbColor(11), true);
     Label2 = makeLabel(Frame2, QStringLiteral("0"), twipRect(1680, 4080, 1305, 330), display, Qt::AlignCenter);
-    Label2->setStyleSheet(labelStyle(qbColor(14), Qt::black, true));
+    setLabelColours(Label2, Qt::black, qbColor(14), true);
     Label2->setToolTip(QStringLiteral("Punti fatti"));
     Label4 = makeLabel(Frame2, QStringLiteral("Manche :"), twipRect(210, 4395, 1440, 330), caption,
                        Qt::AlignRight | Qt::AlignTop);
-    Label4->setStyleSheet(labelStyle(qbColor(11), Qt::black, true));
+    setLabelColours(Label4, Qt::black, qbColor(11), true);
     Label5 = makeLabel(Frame2, QStringLiteral("0"), twipRect(1680, 4395, 1305, 330), display, Qt::AlignCenter);
-    Label5->setStyleSheet(labelStyle(qbColor(14), Qt::black, true));
+    setLabelColours(Label5, Qt::black, qbColor(14), true);
     Label5->setToolTip(QStringLiteral("Manche (n/5)"));
 
     Picture1 = new QLabel(Frame2);
@@ -406,7 +407,7 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::paintCell(int cell)
 {
-    Label1[cell]->setStyleSheet(labelStyle(qbColor(m_cellColour[cell]), Qt::black, true));
+    setLabelColours(Label1[cell], Qt::black, qbColor(m_cellColour[cell]), true);
 }
 
 void Form1::setCellText(int cell, const QString &text)
