@@ -14,9 +14,12 @@ class FakeClock : public Clock
 public:
     double now = 36000.0;  // ten in the morning
     double slept = 0.0;
+    std::function<void()> onSleep;
     double secondsSinceMidnight() override { return now; }
     void sleep(double seconds) override
     {
+        if (onSleep)
+            onSleep();
         slept += seconds;
         now = std::fmod(now + seconds, 86400.0);
     }

@@ -2,6 +2,7 @@
 #include "ui/Fonts.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -185,6 +186,39 @@ private slots:
         QVERIFY(w->Label1[24]->isVisible());
         QVERIFY(!w->Label1[25]->isVisible());
         QVERIFY(w->Label9[4]->isVisible());
+    }
+
+    // Each announcement is heard with its cell already in the window's
+    // picture and the cells after it not yet: the row appears cell by cell.
+    void rowAppearsOnePauseAtATime()
+    {
+        Window w;
+        w->List1->setCurrentRow(1);
+        auto code = [](const QColor &colour) {
+            return colour == Qt::white ? 'W' : colour == QColor(0, 128, 0) ? 'G' : colour == QColor(128, 0, 0) ? 'R'
+                   : colour == Qt::black ? 'K' : '?';
+        };
+        auto row = [&](const QImage &picture) {
+            QString cells;
+            for (int i = 5; i < 10; ++i)
+                cells += code(picture.pixelColor(w->Label1[i]->mapTo(w.form.get(), QPoint(3, 3))));
+            return cells;
+        };
+        QStringList pauses;
+        bool heard = false;
+        w.sound.onPlay = [&](const QString &) { heard = true; };
+        w.clock.onSleep = [&] {
+            if (std::exchange(heard, false))
+                pauses << row(*static_cast<QImage *>(w->backingStore()->paintDevice()));
+        };
+        const QString solution = w->game().state().Solution;
+        w.type(solution.left(2) + solution.at(0) + "XX");  // right, right, elsewhere or not, not, not
+        w.clock.onSleep = nullptr;
+        const QString final = row(w->grab().toImage());
+        QCOMPARE(pauses.size(), 5);
+        for (int k = 0; k < 5; ++k)
+            QCOMPARE(pauses[k], final.left(k + 1) + QString(4 - k, 'K'));
+        QVERIFY(!final.contains('K') && !final.contains('?'));
     }
 
     // A dark desktop theme leaves the game's own colours alone: white boxes,

@@ -410,9 +410,16 @@ void Form1::paintCell(int cell)
     setLabelColours(Label1[cell], Qt::black, qbColor(m_cellColour[cell]), true);
 }
 
+void Form1::changed(QWidget *widget)
+{
+    if (!m_changed.contains(widget))
+        m_changed.append(widget);
+}
+
 void Form1::setCellText(int cell, const QString &text)
 {
     Label1[cell]->setText(text);
+    changed(Label1[cell]);
 }
 
 void Form1::setCellColour(int cell, int colour)
@@ -421,41 +428,49 @@ void Form1::setCellColour(int cell, int colour)
         return;
     m_cellColour[cell] = colour;
     paintCell(cell);
+    changed(Label1[cell]);
 }
 
 void Form1::setCellVisible(int cell, bool visible)
 {
     Label1[cell]->setVisible(visible);
+    changed(Label1[cell]);
 }
 
 void Form1::setTriedWord(int line, const QString &word)
 {
     Label10[line]->setText(word);
+    changed(Label10[line]);
 }
 
 void Form1::setTriedWordVisible(int line, bool visible)
 {
     Label10[line]->setVisible(visible);
+    changed(Label10[line]);
 }
 
 void Form1::setTriedTitleVisible(int line, bool visible)
 {
     Label9[line]->setVisible(visible);
+    changed(Label9[line]);
 }
 
 void Form1::setMancheText(const QString &text)
 {
     Label5->setText(text);
+    changed(Label5);
 }
 
 void Form1::setPointsText(const QString &text)
 {
     Label2->setText(text);
+    changed(Label2);
 }
 
 void Form1::setElapsedText(const QString &text)
 {
     Label8->setText(text);
+    changed(Label8);
 }
 
 QString Form1::guessText() const
@@ -466,6 +481,7 @@ QString Form1::guessText() const
 void Form1::setGuessText(const QString &text)
 {
     Text1->setText(text);
+    changed(Text1);
 }
 
 QString Form1::playerNameText() const
@@ -476,13 +492,17 @@ QString Form1::playerNameText() const
 void Form1::setPlayerNameText(const QString &text)
 {
     Text2->setText(text);
+    changed(Text2);
 }
 
 bool Form1::focusGuess()
 {
     if (!Text1->isEnabled() || !Text1->isVisibleTo(this))
         return false;
+    if (QWidget *before = QApplication::focusWidget())
+        changed(before);
     Text1->setFocus(Qt::OtherFocusReason);
+    changed(Text1);
     return true;
 }
 
@@ -516,12 +536,14 @@ void Form1::setVoiceIndex(int index)
     } else {
         List1->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
     }
+    changed(List1);
 }
 
 void Form1::setDictionaryIndex(int index)
 {
     QSignalBlocker blocker(Combo1);
     Combo1->setCurrentIndex(index);
+    changed(Combo1);
 }
 
 bool Form1::fiveAttemptsSelected() const
@@ -534,6 +556,8 @@ void Form1::selectAttempts(int attempts)
     QSignalBlocker blocker1(Option1);
     QSignalBlocker blocker2(Option2);
     (attempts == 5 ? Option1 : Option2)->setChecked(true);
+    changed(Option1);
+    changed(Option2);
 }
 
 void Form1::setProductMenuVisible(bool visible)
@@ -544,6 +568,7 @@ void Form1::setProductMenuVisible(bool visible)
 
 GameWindow::Answer Form1::messageBox(const QString &text, const QString &title, Buttons buttons)
 {
+    m_wholeFrame = true;  // the box leaves a hole in the window's picture
     if (m_responder)
         return m_responder(text, title, buttons);
     return showMessageBox(this, text, title, buttons);
@@ -564,6 +589,7 @@ Form4 *Form1::form4() const
 
 void Form1::showCongratulations()
 {
+    m_wholeFrame = true;
     if (m_congratulations) {
         form2()->prepare();
         m_congratulations(*form2());
@@ -593,15 +619,18 @@ void Form1::closeHighScores()
 {
     if (m_form4)
         m_form4->close();
+    m_wholeFrame = true;
 }
 
 void Form1::setMainEnabled(bool enabled)
 {
     setEnabled(enabled);
+    m_wholeFrame = true;
 }
 
 void Form1::showAbout()
 {
+    m_wholeFrame = true;
     Form3 about(this, [this](const QString &commandLine) { startCommand(commandLine); },
                 [this](bool hand) { setApplicationPointer(hand ? Pointer::Hand : Pointer::Arrow); });
     if (m_about)
@@ -645,11 +674,28 @@ void Form1::flushPainting()
             QThread::msleep(5);
     }
     m_flushing = false;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window->isVisible())
-            window->repaint();
+
+    // Then only what changed since the last frame is painted and put on
+    // screen: the controls the game changed, each window in one go (together
+    // with any update already pending in it, such as a button let go). After
+    // a box or window closed over it, or a change of its enabled state, the
+    // whole window is painted again, as the screen under the box may be stale.
+    if (m_wholeFrame) {
+        m_wholeFrame = false;
+        m_changed.clear();
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget *window : windows) {
+            if (window->isVisible())
+                window->repaint();
+        }
+        return;
     }
+    QRegion region;
+    for (QWidget *widget : std::as_const(m_changed))
+        region += QRect(widget->parentWidget()->mapTo(this, widget->pos()), widget->size());
+    m_changed.clear();
+    if (isVisible() && !region.isEmpty())
+        repaint(region);
 }
 
 void Form1::terminate()

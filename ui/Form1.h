@@ -139,6 +139,8 @@ private:
     void buildPanel();
     void buildMenus();
     void paintCell(int cell);
+    // Notes a control the game changed, to be put on screen before the next pause.
+    void changed(QWidget *widget);
 
     std::unique_ptr<TesmoGame> m_game;
     MessageResponder m_responder;
@@ -149,6 +151,8 @@ private:
     Form2 *m_form2 = nullptr;
     QPointer<Form4> m_form4;
     int m_cellColour[30] = {};  // palette numbers as last painted, to skip repaints
+    QVector<QWidget *> m_changed;  // controls changed since the last frame
+    bool m_wholeFrame = false;     // a box closed or the window was disabled: paint it all
     bool m_terminated = false;
     bool m_flushing = false;
 };
