@@ -330,6 +330,12 @@ void Form1::load()
 
 bool Form1::event(QEvent *event)
 {
+    // The event loop is about to paint whatever is pending: the next pause
+    // has nothing older to put on screen.
+    if (event->type() == QEvent::UpdateRequest) {
+        m_changed.clear();
+        m_wholeFrame = false;
+    }
     if (event->type() == QEvent::WindowActivate && m_game && !m_terminated && !m_flushing)
         m_game->Form_Activate();
     return QMainWindow::event(event);
@@ -416,10 +422,25 @@ void Form1::changed(QWidget *widget)
         m_changed.append(widget);
 }
 
+void Form1::setLabelText(QLabel *label, const QString &text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    changed(label);
+}
+
+void Form1::setShown(QWidget *widget, bool visible)
+{
+    if (widget->isHidden() != visible)
+        return;
+    widget->setVisible(visible);
+    changed(widget);
+}
+
 void Form1::setCellText(int cell, const QString &text)
 {
-    Label1[cell]->setText(text);
-    changed(Label1[cell]);
+    setLabelText(Label1[cell], text);
 }
 
 void Form1::setCellColour(int cell, int colour)
@@ -433,44 +454,37 @@ void Form1::setCellColour(int cell, int colour)
 
 void Form1::setCellVisible(int cell, bool visible)
 {
-    Label1[cell]->setVisible(visible);
-    changed(Label1[cell]);
+    setShown(Label1[cell], visible);
 }
 
 void Form1::setTriedWord(int line, const QString &word)
 {
-    Label10[line]->setText(word);
-    changed(Label10[line]);
+    setLabelText(Label10[line], word);
 }
 
 void Form1::setTriedWordVisible(int line, bool visible)
 {
-    Label10[line]->setVisible(visible);
-    changed(Label10[line]);
+    setShown(Label10[line], visible);
 }
 
 void Form1::setTriedTitleVisible(int line, bool visible)
 {
-    Label9[line]->setVisible(visible);
-    changed(Label9[line]);
+    setShown(Label9[line], visible);
 }
 
 void Form1::setMancheText(const QString &text)
 {
-    Label5->setText(text);
-    changed(Label5);
+    setLabelText(Label5, text);
 }
 
 void Form1::setPointsText(const QString &text)
 {
-    Label2->setText(text);
-    changed(Label2);
+    setLabelText(Label2, text);
 }
 
 void Form1::setElapsedText(const QString &text)
 {
-    Label8->setText(text);
-    changed(Label8);
+    setLabelText(Label8, text);
 }
 
 QString Form1::guessText() const
@@ -568,10 +582,10 @@ void Form1::setProductMenuVisible(bool visible)
 
 GameWindow::Answer Form1::messageBox(const QString &text, const QString &title, Buttons buttons)
 {
-    m_wholeFrame = true;  // the box leaves a hole in the window's picture
-    if (m_responder)
-        return m_responder(text, title, buttons);
-    return showMessageBox(this, text, title, buttons);
+    // Set once the box has gone: it leaves a hole in the window's picture.
+    const Answer answer = m_responder ? m_responder(text, title, buttons) : showMessageBox(this, text, title, buttons);
+    m_wholeFrame = true;
+    return answer;
 }
 
 Form2 *Form1::form2()
@@ -589,13 +603,13 @@ Form4 *Form1::form4() const
 
 void Form1::showCongratulations()
 {
-    m_wholeFrame = true;
     if (m_congratulations) {
         form2()->prepare();
         m_congratulations(*form2());
-        return;
+    } else {
+        form2()->showModal();
     }
-    form2()->showModal();
+    m_wholeFrame = true;
 }
 
 void Form1::showHighScores()
@@ -624,19 +638,21 @@ void Form1::closeHighScores()
 
 void Form1::setMainEnabled(bool enabled)
 {
+    if (isEnabled() == enabled)
+        return;
     setEnabled(enabled);
     m_wholeFrame = true;
 }
 
 void Form1::showAbout()
 {
-    m_wholeFrame = true;
     Form3 about(this, [this](const QString &commandLine) { startCommand(commandLine); },
                 [this](bool hand) { setApplicationPointer(hand ? Pointer::Hand : Pointer::Arrow); });
     if (m_about)
         m_about(about);
     else
         about.exec();
+    m_wholeFrame = true;
 }
 
 void Form1::startCommand(const QString &commandLine)

@@ -141,6 +141,8 @@ private:
     void paintCell(int cell);
     // Notes a control the game changed, to be put on screen before the next pause.
     void changed(QWidget *widget);
+    void setLabelText(QLabel *label, const QString &text);
+    void setShown(QWidget *widget, bool visible);
 
     std::unique_ptr<TesmoGame> m_game;
     MessageResponder m_responder;
