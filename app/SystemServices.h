@@ -10,6 +10,10 @@ class SystemClock : public Clock
 public:
     double secondsSinceMidnight() override;
     void sleep(double seconds) override;
+
+private:
+    qint64 m_offsetSecond = -1;  // the second of UTC the offset was looked up in
+    qint64 m_offset = 0;         // seconds east of UTC
 };
 
 // Uniform numbers in [0, 1), the generator reseeded from the time of day at

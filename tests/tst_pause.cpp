@@ -2,6 +2,9 @@
 #include "app/SystemServices.h"
 
 #include <QElapsedTimer>
+#include <QTime>
+
+#include <cmath>
 #include <QtTest>
 
 // The pause after every voice: its length, the file it plays, and one real pause.
@@ -75,6 +78,9 @@ private slots:
         game.SUONA("No");
         const qint64 ms = timer.elapsed();
         QVERIFY2(ms >= 490 && ms < 5000, qPrintable(QString::number(ms)));
+        // It reads the local time of day.
+        const double gap = std::abs(clock.secondsSinceMidnight() - QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+        QVERIFY2(std::min(gap, 86400 - gap) < 0.5, qPrintable(QString::number(gap)));
     }
 };
 
