@@ -41,6 +41,22 @@ private:
     double m_skipped = 0;
 };
 
+// The real clock, counting the pauses it sleeps in.
+class CountingClock : public Clock
+{
+public:
+    int sleeps = 0;
+    double secondsSinceMidnight() override { return m_real.secondsSinceMidnight(); }
+    void sleep(double seconds) override
+    {
+        ++sleeps;
+        m_real.sleep(seconds);
+    }
+
+private:
+    SystemClock m_real;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -54,7 +70,7 @@ int main(int argc, char *argv[])
     QDir::setCurrent(programDir.absolutePath());
 
     ZeroPauseClock zeroPause;
-    SystemClock realClock;
+    CountingClock realClock;
     Clock *clock = mode == "row" || mode == "idle" ? static_cast<Clock *>(&realClock) : &zeroPause;
     SystemRandom random;
     QtSoundPlayer sound(programDir);
@@ -104,8 +120,11 @@ int main(int argc, char *argv[])
             Probe::typeText(form.Text1, k % 2 ? QStringLiteral("QQQQQ") : QStringLiteral("ZZZZZ"));
             Probe::settle(0.05);
             const Probe::Usage before = Probe::usage();
+            realClock.sleeps = 0;
             Probe::pressEnter(form.Text1);
             const Probe::Usage after = Probe::usage();
+            if (realClock.sleeps == 0)  // the last row of a manche shows the solution without a voice
+                continue;
             Probe::report("row_cpu_ms", (after.cpu - before.cpu) * 1000);
             Probe::report("row_wakeups", after.switches - before.switches);
         }
