@@ -1,6 +1,7 @@
 # make run   installs what is missing, builds and starts the game
 # make test  the same set-up, then the whole test suite, headless
-# make bench the same set-up, then the benchmarks
+# make bench the same set-up, then the benchmarks on a virtual X display
+#            (BENCH_ARGS=--quick for a short run)
 # make deb   builds the Debian package in build-deb/ and checks it with lintian
 # make fuzz  builds the fuzz targets of the file readers (clang, libFuzzer,
 #            address and undefined-behaviour sanitizers) into $(FUZZ_BUILD)
@@ -24,7 +25,9 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	cmake --build $(BUILD) -j $(JOBS) --target sound_latency && $(BUILD)/sound_latency
+	cmake --build $(BUILD) --target bench_programs -j $(JOBS)
+	bash bench/run.sh $(BUILD)/bench $(BENCH_ARGS)
+	cmake --build $(BUILD) -j $(JOBS) --target sound_latency && $(BUILD)/bench/sound_latency
 
 # The package is built from a copy of the tree, so that dpkg-buildpackage
 # leaves its files in build-deb/ and nothing in the folder above.

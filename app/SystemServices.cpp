@@ -2,14 +2,30 @@
 
 #include <QDateTime>
 #include <QRandomGenerator>
-#include <QThread>
 #include <QTime>
+
+#include <cerrno>
+#include <ctime>
 
 double SystemClock::secondsSinceMidnight()
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    m_day = now.date().toJulianDay();
-    return now.time().msecsSinceStartOfDay() / 1000.0;
+    // The time of day from the system clock and the offset of local time
+    // from UTC. The offset is looked up again once a second at most: the
+    // look-up reads the time-zone file, and the pause reads the clock often.
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (now.tv_sec != m_offsetSecond) {
+        tzset();
+        tm local{};
+        const time_t seconds = now.tv_sec;
+        localtime_r(&seconds, &local);
+        m_offset = local.tm_gmtoff;
+        m_offsetSecond = now.tv_sec;
+    }
+    constexpr qint64 day = 86400;
+    const qint64 local = qint64(now.tv_sec) + m_offset;
+    m_day = local >= 0 ? local / day : -((-local + day - 1) / day);
+    return double(local - m_day * day) + now.tv_nsec / 1e9;
 }
 
 qint64 SystemClock::dayNumber() const
@@ -19,8 +35,16 @@ qint64 SystemClock::dayNumber() const
 
 void SystemClock::sleep(double seconds)
 {
-    if (seconds > 0)
-        QThread::usleep(static_cast<unsigned long>(seconds * 1e6));
+    if (!(seconds > 0))
+        return;
+    // One sleep to a fixed moment; a signal that wakes it early only resumes it.
+    timespec until{};
+    clock_gettime(CLOCK_MONOTONIC, &until);
+    const qint64 total = until.tv_nsec + static_cast<qint64>(seconds * 1e9);
+    until.tv_sec += total / 1000000000;
+    until.tv_nsec = total % 1000000000;
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
+    }
 }
 
 SystemRandom::SystemRandom()

@@ -13,7 +13,9 @@ public:
     void sleep(double seconds) override;
 
 private:
-    qint64 m_day = 0;
+    qint64 m_day = 0;            // days since 1970 in local time, of the last reading
+    qint64 m_offsetSecond = -1;  // the second of UTC the offset was looked up in
+    qint64 m_offset = 0;         // seconds east of UTC
 };
 
 // Uniform numbers in [0, 1), the generator reseeded from the time of day at

@@ -1,30 +1,63 @@
 #include "WordList.h"
 
+#include <QFileDevice>
+
 #include <algorithm>
 
 namespace WordList {
 
 namespace {
 
-bool readRecord(QIODevice &file, qint64 record, QByteArray *out)
+// The list is read and rewritten a block of records at a time: a few system
+// calls for the whole scan, and never more than one block in memory.
+constexpr qint64 BlockRecords = 65536 / RecordSize;
+
+bool readRecords(QIODevice &file, qint64 first, qint64 count, QByteArray *block)
 {
-    if (!file.seek((record - 1) * RecordSize))
-        return false;
-    *out = file.read(RecordSize);
-    return out->size() == RecordSize;
+    block->resize(count * RecordSize);
+    return file.seek((first - 1) * RecordSize) && file.read(block->data(), block->size()) == block->size();
 }
 
-bool writeRecord(QIODevice &file, qint64 record, const QByteArray &data, char mark)
+bool writeRecords(QIODevice &file, qint64 first, const QByteArray &block)
 {
-    QByteArray bytes = data.left(5);
-    bytes.append(mark);
-    bytes.append("\r\n", 2);
-    return file.seek((record - 1) * RecordSize) && file.write(bytes) == RecordSize;
+    return file.seek((first - 1) * RecordSize) && file.write(block) == block.size();
 }
 
-bool isFree(const QByteArray &record)
+// Sets the mark and the line end of every record of the block, keeping the words.
+void stamp(QByteArray *block, char mark)
 {
-    return record.at(5) == '.';
+    char *data = block->data();
+    for (qsizetype at = 0; at < block->size(); at += RecordSize) {
+        data[at + 5] = mark;
+        data[at + 6] = '\r';
+        data[at + 7] = '\n';
+    }
+}
+
+// Buffered bytes reach the file only here: a full disk shows now, not when
+// the file is closed.
+bool flushed(QIODevice &file)
+{
+    auto *device = qobject_cast<QFileDevice *>(&file);
+    return !device || device->flush();
+}
+
+// Every record back to free, block by block from the first.
+bool release(QIODevice &file, qint64 n, DrawStatus *status)
+{
+    QByteArray block;
+    for (qint64 first = 1; first <= n; first += BlockRecords) {
+        if (!readRecords(file, first, std::min(BlockRecords, n - first + 1), &block)) {
+            *status = DrawStatus::ReadError;
+            return false;
+        }
+        stamp(&block, '.');
+        if (!writeRecords(file, first, block) || !flushed(file)) {
+            *status = DrawStatus::WriteError;
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -42,42 +75,50 @@ DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhaus
         result.status = DrawStatus::NoRecords;
         return result;
     }
-    qint64 i = std::clamp<qint64>(static_cast<qint64>(n * r) + 1, 1, n);
+    const qint64 start = std::clamp<qint64>(static_cast<qint64>(n * r) + 1, 1, n);
+
+    // Scan from the start record round to the one before it, a block at a
+    // time; a block never runs past record N.
+    QByteArray block;
     QByteArray record;
-    if (!readRecord(file, i, &record))
-        return result;
-    qint64 read = 1;
-    while (!isFree(record) && read < n) {
-        if (++i > n)
-            i = 1;
-        if (!readRecord(file, i, &record))
+    qint64 found = 0;
+    for (qint64 first = start, scanned = 0; scanned < n && found == 0;) {
+        const qint64 count = std::min({BlockRecords, n - first + 1, n - scanned});
+        if (!readRecords(file, first, count, &block))
             return result;
-        ++read;
+        const char *data = block.constData();
+        for (qint64 k = 0; k < count; ++k) {
+            if (data[k * RecordSize + 5] == '.') {
+                found = first + k;
+                record = block.mid(k * RecordSize, RecordSize);
+                break;
+            }
+        }
+        scanned += count;
+        first = first + count > n ? 1 : first + count;
     }
-    if (!isFree(record)) {
+
+    if (found == 0) {
         result.exhausted = true;
         if (onExhausted)
             onExhausted();
-        QByteArray other;
-        for (qint64 k = 1; k <= n; ++k) {
-            if (!readRecord(file, k, &other))
-                return result;
-            if (!writeRecord(file, k, other, '.')) {
-                result.status = DrawStatus::WriteError;
-                return result;
-            }
-        }
-        i = 1;
-        if (!readRecord(file, i, &record))
+        if (!release(file, n, &result.status))
             return result;
+        found = 1;
+        if (!readRecords(file, 1, 1, &record)) {
+            result.status = DrawStatus::ReadError;
+            return result;
+        }
     }
-    if (!writeRecord(file, i, record, '*')) {
+
+    stamp(&record, '*');
+    if (!writeRecords(file, found, record) || !flushed(file)) {
         result.status = DrawStatus::WriteError;
         return result;
     }
     result.status = DrawStatus::Ok;
     result.word = record.left(5);
-    result.record = i;
+    result.record = found;
     return result;
 }
 

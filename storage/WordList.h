@@ -6,8 +6,9 @@
 #include <functional>
 
 // A word list is a file of 8-byte records: five bytes of word, a mark ("." free,
-// anything else drawn) and CR LF. Records are read and rewritten in place, one
-// at a time; bytes after the last whole record are never touched.
+// anything else drawn) and CR LF. Records are read and rewritten in place, in
+// blocks of 64 KiB at most, never the whole file at once; bytes after the last
+// whole record are never touched.
 namespace WordList {
 
 constexpr int RecordSize = 8;
@@ -28,7 +29,8 @@ qint64 recordCount(qint64 fileSize);
 // Draws from an open read-write device: the first free record at or after
 // record floor(N * r) + 1, going round from the last record to the first, and
 // marks it "*". When no record is free, onExhausted runs, the whole list is
-// released and record 1 is drawn.
+// released and record 1 is drawn. A write that fails, also one that fails only
+// when the device's buffer goes to the file, is a WriteError.
 DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhausted);
 
 } // namespace WordList

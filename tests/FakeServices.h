@@ -15,10 +15,13 @@ public:
     double now = 36000.0;  // ten in the morning
     qint64 day = 0;        // grows at every midnight passed
     double slept = 0.0;
+    std::function<void()> onSleep;
     double secondsSinceMidnight() override { return now; }
     qint64 dayNumber() const override { return day; }
     void sleep(double seconds) override
     {
+        if (onSleep)
+            onSleep();
         slept += seconds;
         advance(seconds);
     }

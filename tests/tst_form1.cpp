@@ -2,6 +2,8 @@
 #include "ui/Fonts.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QBackingStore>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -279,6 +281,67 @@ private slots:
         QVERIFY(w->Label1[24]->isVisible());
         QVERIFY(!w->Label1[25]->isVisible());
         QVERIFY(w->Label9[4]->isVisible());
+    }
+
+    // Each announcement is heard with its cell already in the window's
+    // picture and the cells after it not yet: the row appears cell by cell.
+    void rowAppearsOnePauseAtATime()
+    {
+        Window w;
+        w->List1->setCurrentRow(1);
+        auto code = [](const QColor &colour) {
+            return colour == Qt::white ? 'W' : colour == QColor(0, 128, 0) ? 'G' : colour == QColor(128, 0, 0) ? 'R'
+                   : colour == Qt::black ? 'K' : '?';
+        };
+        auto row = [&](const QImage &picture) {
+            QString cells;
+            for (int i = 5; i < 10; ++i)
+                cells += code(picture.pixelColor(w->Label1[i]->mapTo(w.form.get(), QPoint(3, 3))));
+            return cells;
+        };
+        QStringList pauses;
+        bool heard = false;
+        w.sound.onPlay = [&](const QString &) { heard = true; };
+        w.clock.onSleep = [&] {
+            if (std::exchange(heard, false))
+                pauses << row(*static_cast<QImage *>(w->backingStore()->paintDevice()));
+        };
+        const QString solution = w->game().state().Solution;
+        w.type(solution.left(2) + solution.at(0) + "XX");  // right, right, elsewhere or not, not, not
+        w.clock.onSleep = nullptr;
+        const QString final = row(w->grab().toImage());
+        QCOMPARE(pauses.size(), 5);
+        for (int k = 0; k < 5; ++k)
+            QCOMPARE(pauses[k], final.left(k + 1) + QString(4 - k, 'K'));
+        QVERIFY(!final.contains('K') && !final.contains('?'));
+    }
+
+    // A dark desktop theme leaves the game's own colours alone: white boxes,
+    // the light window behind the dark blue link.
+    void designedColoursOnADarkDesktop()
+    {
+        const QPalette desktop = QApplication::palette();
+        QPalette dark(QColor(53, 53, 53), QColor(30, 30, 30));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Text, Qt::white);
+        QApplication::setPalette(dark);
+        Window w;
+        const QImage shot = w->grab().toImage();
+        QApplication::setPalette(desktop);
+        auto pixel = [&](QWidget *widget, int x, int y) {
+            return shot.pixelColor(widget->mapTo(w.form.get(), QPoint(x, y)));
+        };
+        QCOMPARE(pixel(w->List1, w->List1->width() - 8, w->List1->height() - 4), QColor(255, 255, 255));
+        QCOMPARE(pixel(w->Text2, w->Text2->width() - 6, w->Text2->height() / 2), QColor(255, 255, 255));
+        QCOMPARE(pixel(w->Text1, w->Text1->width() - 8, w->Text1->height() / 2), QColor(255, 255, 255));
+        QCOMPARE(pixel(w->Label12, w->Label12->width() - 1, 0), QColor(239, 239, 239));
+        int linkBlue = 0;
+        for (int y = 0; y < w->Label12->height(); ++y) {
+            for (int x = 0; x < w->Label12->width(); ++x)
+                linkBlue += pixel(w->Label12, x, y) == QColor(0, 0, 192);
+        }
+        QVERIFY2(linkBlue > w->Label12->width() / 2, qPrintable(QString::number(linkBlue)));  // the underline at least
+        QCOMPARE(pixel(w->Label9[0], 2, 2), QColor(0, 255, 255));
     }
 
     void tabOrder()

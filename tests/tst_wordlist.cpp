@@ -3,7 +3,11 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 // Drawing words from the list files: marks, wrap-around, exhaustion, damage.
 class TestWordList : public QObject
@@ -18,6 +22,26 @@ class TestWordList : public QObject
             if (exhaustedCalls)
                 ++*exhaustedCalls;
         });
+    }
+
+    // The draw as the list format describes it, one record at a time.
+    static qint64 referenceDraw(QByteArray *bytes, double r, bool *exhausted)
+    {
+        const qint64 n = bytes->size() / 8;
+        qint64 i = qint64(n * r) + 1;
+        qint64 read = 1;
+        while (bytes->at((i - 1) * 8 + 5) != '.' && read < n) {
+            i = i == n ? 1 : i + 1;
+            ++read;
+        }
+        *exhausted = bytes->at((i - 1) * 8 + 5) != '.';
+        if (*exhausted) {
+            for (qint64 k = 0; k < n; ++k)
+                bytes->replace(k * 8 + 5, 3, ".\r\n");
+            i = 1;
+        }
+        bytes->replace((i - 1) * 8 + 5, 3, "*\r\n");
+        return i;
     }
 
 private slots:
@@ -124,6 +148,56 @@ private slots:
         QCOMPARE(after.size(), 41);
         QCOMPARE(after.at(40), 'Z');
         QCOMPARE(TestFiles::marks(after.left(40)), QByteArray("*...."));
+    }
+
+    // Long lists are scanned and released in blocks: on lists of many blocks,
+    // with free records scattered, clustered or absent and stray bytes at the
+    // end, a draw picks the same record and leaves the same bytes as a plain
+    // record-by-record draw.
+    void sameAsRecordByRecord()
+    {
+        QRandomGenerator random(20091);
+        for (int round = 0; round < 40; ++round) {
+            const qsizetype n = 1 + random.bounded(30000);
+            const int freePerMille = round % 4 == 0 ? 0 : random.bounded(round % 2 ? 3 : 600);
+            QByteArray bytes;
+            for (qsizetype k = 0; k < n; ++k) {
+                const char mark = random.bounded(1000) < freePerMille ? '.' : "** #"[random.bounded(4)];
+                bytes += QByteArray::number(k % 100000).rightJustified(5, 'W') + mark + (k % 7 ? "\r\n" : "ab");
+            }
+            bytes += QByteArray(random.bounded(8), 'Z');
+            const double r = round % 5 == 0 ? 0.999999 : random.generateDouble();
+
+            QByteArray expected = bytes;
+            bool expectedExhausted = false;
+            const qint64 expectedRecord = referenceDraw(&expected, r, &expectedExhausted);
+            const WordList::DrawResult result = drawFrom(&bytes, r);
+            QCOMPARE(result.status, WordList::DrawStatus::Ok);
+            QCOMPARE(result.record, expectedRecord);
+            QCOMPARE(result.exhausted, expectedExhausted);
+            QCOMPARE(result.word, expected.mid((expectedRecord - 1) * 8, 5));
+            QVERIFY2(bytes == expected, qPrintable(QStringLiteral("round %1, %2 records").arg(round).arg(n)));
+        }
+    }
+
+    // A mark that cannot reach the disk (here the descriptor under a buffered
+    // file refuses every write, as a full disk does) makes the list unusable
+    // at the draw, not silently at the close.
+    void markThatCannotBeWrittenIsAnError()
+    {
+        QTemporaryDir folder;
+        QDir dir(folder.path());
+        const QByteArray content = TestFiles::wordList({"AAAAA", "BBBBB", "CCCCC"}, {"BBBBB"});
+        TestFiles::write(dir, "tesmodat.1", content);
+        const int fd = ::open(QFile::encodeName(dir.filePath("tesmodat.1")).constData(), O_RDONLY);
+        QVERIFY(fd >= 0);
+        for (double r : {0.0, 0.99}) {
+            QFile file;
+            QVERIFY(file.open(fd, QIODevice::ReadWrite, QFileDevice::DontCloseHandle));
+            QCOMPARE(WordList::draw(file, r, {}).status, WordList::DrawStatus::WriteError);
+        }
+        ::close(fd);
+        QCOMPARE(TestFiles::read(dir, "tesmodat.1"), content);
     }
 
     // Through the game: the exhaustion message, the word in the solution.

@@ -76,6 +76,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TESMO 2009"));
     setWindowIcon(Artwork::programIcon());
+    pinDesignedPalette(this);
 
     auto *surface = new QWidget(this);
     surface->setObjectName(QStringLiteral("Form1Surface"));
@@ -99,7 +100,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     QFont linkFont = Label12->font();
     linkFont.setUnderline(true);
     Label12->setFont(linkFont);
-    Label12->setStyleSheet(QStringLiteral("QLabel { color: %1; }").arg(DarkBlueText.name()));
+    setLabelColours(Label12, DarkBlueText);
     Label12->setToolTip(QStringLiteral("Visita il sito dell'autore"));
     autoSize(Label12);
     Label12->setMouseTracking(true);
@@ -198,7 +199,7 @@ void Form1::buildPanel()
     Label11 = makeLabel(Frame2, QStringLiteral("Dizionario:"), twipRect(240, 4740, 825, 240), small);
     Label8 = makeLabel(Frame2, QStringLiteral("aaaaaaaaaaa"), twipRect(1710, 4890, 1275, 375),
                        Fonts::courierNew(12, true), CentredText);
-    Label8->setStyleSheet(labelStyle(qbColor(14), Qt::black, true));
+    setLabelColours(Label8, Qt::black, qbColor(14), true);
     Label8->setToolTip(QStringLiteral("Secondi trascorsi"));
 
     Text1 = new QLineEdit(Frame2);
@@ -238,24 +239,24 @@ void Form1::buildPanel()
     for (int k = 0; k < 5; ++k) {
         Label9[k] = makeLabel(Frame2, QString::number(k + 1) + QStringLiteral("* Tentativo"),
                               twipRect(210, lineTops[k], 1455, 285), small, CentredText);
-        Label9[k]->setStyleSheet(labelStyle(qbColor(11), DarkBlueText, true));
+        setLabelColours(Label9[k], DarkBlueText, qbColor(11), true);
         Label10[k] = makeLabel(Frame2, QString(), twipRect(1680, lineTops[k], 1305, 285), small, CentredText);
-        Label10[k]->setStyleSheet(labelStyle(qbColor(14), DarkBlueText, true));
+        setLabelColours(Label10[k], DarkBlueText, qbColor(14), true);
     }
 
     const QFont caption = Fonts::tahoma(12, true);
     const QFont display = Fonts::courierNew(14.25, true);
     Label3 = makeLabel(Frame2, QStringLiteral("Punti :"), twipRect(210, 4080, 1440, 330), caption,
                        Qt::AlignRight | Qt::AlignTop);
-    Label3->setStyleSheet(labelStyle(qbColor(11), Qt::black, true));
+    setLabelColours(Label3, Qt::black, qbColor(11), true);
     Label2 = makeLabel(Frame2, QStringLiteral("0"), twipRect(1680, 4080, 1305, 330), display, CentredText);
-    Label2->setStyleSheet(labelStyle(qbColor(14), Qt::black, true));
+    setLabelColours(Label2, Qt::black, qbColor(14), true);
     Label2->setToolTip(QStringLiteral("Punti fatti"));
     Label4 = makeLabel(Frame2, QStringLiteral("Manche :"), twipRect(210, 4395, 1440, 330), caption,
                        Qt::AlignRight | Qt::AlignTop);
-    Label4->setStyleSheet(labelStyle(qbColor(11), Qt::black, true));
+    setLabelColours(Label4, Qt::black, qbColor(11), true);
     Label5 = makeLabel(Frame2, QStringLiteral("0"), twipRect(1680, 4395, 1305, 330), display, CentredText);
-    Label5->setStyleSheet(labelStyle(qbColor(14), Qt::black, true));
+    setLabelColours(Label5, Qt::black, qbColor(14), true);
     Label5->setToolTip(QStringLiteral("Manche (n/5)"));
 
     Picture1 = new QLabel(Frame2);
@@ -353,6 +354,17 @@ void Form1::load()
 }
 
 // ---------------------------------------------------------------- events
+
+bool Form1::event(QEvent *event)
+{
+    // The event loop is about to paint whatever is pending: the next pause
+    // has nothing older to put on screen.
+    if (event->type() == QEvent::UpdateRequest) {
+        m_changed.clear();
+        m_wholeFrame = false;
+    }
+    return QMainWindow::event(event);
+}
 
 void Form1::activeWindowChanged(QWindow *window)
 {
@@ -473,12 +485,34 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::paintCell(int cell)
 {
-    Label1[cell]->setStyleSheet(labelStyle(qbColor(m_cellColour[cell]), Qt::black, true));
+    setLabelColours(Label1[cell], Qt::black, qbColor(m_cellColour[cell]), true);
+}
+
+void Form1::changed(QWidget *widget)
+{
+    if (!m_changed.contains(widget))
+        m_changed.append(widget);
+}
+
+void Form1::setLabelText(QLabel *label, const QString &text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    changed(label);
+}
+
+void Form1::setShown(QWidget *widget, bool visible)
+{
+    if (widget->isHidden() != visible)
+        return;
+    widget->setVisible(visible);
+    changed(widget);
 }
 
 void Form1::setCellText(int cell, const QString &text)
 {
-    Label1[cell]->setText(text);
+    setLabelText(Label1[cell], text);
 }
 
 void Form1::setCellColour(int cell, int colour)
@@ -488,11 +522,12 @@ void Form1::setCellColour(int cell, int colour)
     m_cellColour[cell] = colour;
     paintCell(cell);
     Accessibility::nameCell(Label1[cell], colour);
+    changed(Label1[cell]);
 }
 
 void Form1::setCellVisible(int cell, bool visible)
 {
-    Label1[cell]->setVisible(visible);
+    setShown(Label1[cell], visible);
 }
 
 void Form1::rowRated(int row)
@@ -502,32 +537,32 @@ void Form1::rowRated(int row)
 
 void Form1::setTriedWord(int line, const QString &word)
 {
-    Label10[line]->setText(word);
+    setLabelText(Label10[line], word);
 }
 
 void Form1::setTriedWordVisible(int line, bool visible)
 {
-    Label10[line]->setVisible(visible);
+    setShown(Label10[line], visible);
 }
 
 void Form1::setTriedTitleVisible(int line, bool visible)
 {
-    Label9[line]->setVisible(visible);
+    setShown(Label9[line], visible);
 }
 
 void Form1::setMancheText(const QString &text)
 {
-    Label5->setText(text);
+    setLabelText(Label5, text);
 }
 
 void Form1::setPointsText(const QString &text)
 {
-    Label2->setText(text);
+    setLabelText(Label2, text);
 }
 
 void Form1::setElapsedText(const QString &text)
 {
-    Label8->setText(text);
+    setLabelText(Label8, text);
 }
 
 QString Form1::guessText() const
@@ -538,6 +573,7 @@ QString Form1::guessText() const
 void Form1::setGuessText(const QString &text)
 {
     Text1->setText(text);
+    changed(Text1);
 }
 
 QString Form1::playerNameText() const
@@ -548,13 +584,17 @@ QString Form1::playerNameText() const
 void Form1::setPlayerNameText(const QString &text)
 {
     Text2->setText(text);
+    changed(Text2);
 }
 
 bool Form1::focusGuess()
 {
     if (!Text1->isEnabled() || !Text1->isVisibleTo(this))
         return false;
+    if (QWidget *before = QApplication::focusWidget())
+        changed(before);
     Text1->setFocus(Qt::OtherFocusReason);
+    changed(Text1);
     return true;
 }
 
@@ -589,12 +629,14 @@ void Form1::setVoiceIndex(int index)
     } else {
         List1->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
     }
+    changed(List1);
 }
 
 void Form1::setDictionaryIndex(int index)
 {
     QSignalBlocker blocker(Combo1);
     Combo1->setCurrentIndex(index);
+    changed(Combo1);
 }
 
 bool Form1::fiveAttemptsSelected() const
@@ -607,6 +649,8 @@ void Form1::selectAttempts(int attempts)
     QSignalBlocker blocker1(Option1);
     QSignalBlocker blocker2(Option2);
     (attempts == 5 ? Option1 : Option2)->setChecked(true);
+    changed(Option1);
+    changed(Option2);
 }
 
 void Form1::setProductMenuVisible(bool visible)
@@ -617,9 +661,10 @@ void Form1::setProductMenuVisible(bool visible)
 
 GameWindow::Answer Form1::messageBox(const QString &text, const QString &title, Buttons buttons)
 {
-    if (m_responder)
-        return m_responder(text, title, buttons);
-    return showMessageBox(this, text, title, buttons);
+    // Set once the box has gone: it leaves a hole in the window's picture.
+    const Answer answer = m_responder ? m_responder(text, title, buttons) : showMessageBox(this, text, title, buttons);
+    m_wholeFrame = true;
+    return answer;
 }
 
 Form2 *Form1::form2()
@@ -640,9 +685,10 @@ void Form1::showCongratulations()
     if (m_congratulations) {
         form2()->prepare();
         m_congratulations(*form2());
-        return;
+    } else {
+        form2()->showModal();
     }
-    form2()->showModal();
+    m_wholeFrame = true;
 }
 
 void Form1::showHighScores()
@@ -666,11 +712,15 @@ void Form1::closeHighScores()
 {
     if (m_form4)
         m_form4->close();
+    m_wholeFrame = true;
 }
 
 void Form1::setMainEnabled(bool enabled)
 {
+    if (isEnabled() == enabled)
+        return;
     setEnabled(enabled);
+    m_wholeFrame = true;
 }
 
 void Form1::showAbout()
@@ -681,6 +731,7 @@ void Form1::showAbout()
         m_about(about);
     else
         about.exec();
+    m_wholeFrame = true;
 }
 
 void Form1::startCommand(const QString &commandLine)
@@ -718,11 +769,28 @@ void Form1::flushPainting()
             QThread::msleep(5);
     }
     m_flushing = false;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window->isVisible())
-            window->repaint();
+
+    // Then only what changed since the last frame is painted and put on
+    // screen: the controls the game changed, each window in one go (together
+    // with any update already pending in it, such as a button let go). After
+    // a box or window closed over it, or a change of its enabled state, the
+    // whole window is painted again, as the screen under the box may be stale.
+    if (m_wholeFrame) {
+        m_wholeFrame = false;
+        m_changed.clear();
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget *window : windows) {
+            if (window->isVisible())
+                window->repaint();
+        }
+        return;
     }
+    QRegion region;
+    for (QWidget *widget : std::as_const(m_changed))
+        region += QRect(widget->parentWidget()->mapTo(this, widget->pos()), widget->size());
+    m_changed.clear();
+    if (isVisible() && !region.isEmpty())
+        repaint(region);
 }
 
 void Form1::terminate()

@@ -135,6 +135,7 @@ public:
     void terminate() override;
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -146,6 +147,10 @@ private:
     void paintCell(int cell);
     void activeWindowChanged(QWindow *window);
     bool menuShortcut(QKeyEvent *key);
+    // Notes a control the game changed, to be put on screen before the next pause.
+    void changed(QWidget *widget);
+    void setLabelText(QLabel *label, const QString &text);
+    void setShown(QWidget *widget, bool visible);
 
     std::unique_ptr<TesmoGame> m_game;
     MessageResponder m_responder;
@@ -158,6 +163,8 @@ private:
     QPointer<QWindow> m_active;  // the program's window that had the keyboard last
     int m_cellColour[30] = {};  // palette numbers as last painted, to skip repaints
     int m_voice = -1;           // the voice chosen last, -1 before any
+    QVector<QWidget *> m_changed;  // controls changed since the last frame
+    bool m_wholeFrame = false;     // a box closed or the window was disabled: paint it all
     bool m_terminated = false;
     bool m_flushing = false;
 };

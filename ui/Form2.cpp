@@ -16,6 +16,7 @@ Form2::Form2(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Tesmo - Complimenti!"));
+    pinDesignedPalette(this);
     setWindowIcon(Artwork::congratsIcon());
     setFixedSize(px(6075), px(3510));
     setModal(true);
@@ -46,7 +47,7 @@ Form2::Form2(QWidget *parent)
 
 void Form2::paintLetter(int index, int text, int background)
 {
-    Label1[index]->setStyleSheet(labelStyle(qbColor(background), qbColor(text), true));
+    setLabelColours(Label1[index], qbColor(text), qbColor(background), true);
 }
 
 void Form2::prepare()

@@ -34,6 +34,7 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Tesmo"));
+    pinDesignedPalette(this);
     setWindowIcon(Artwork::programIcon());
     setFixedSize(px(6255), px(6165));
     setModal(true);
@@ -100,7 +101,7 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
                                   CentredText);
         label->setObjectName(QStringLiteral("Label1_%1").arg(line.index));
         label->setWordWrap(true);
-        label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }").arg(line.colour.name()));
+        setLabelColours(label, line.colour);
         if (line.autoHeight)  // grows to hold its wrapped text
             label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
         label->setMouseTracking(true);

@@ -17,6 +17,7 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("TESMO - Hiscores Table"));
+    pinDesignedPalette(this);
     QPixmap none(16, 16);
     none.fill(Qt::transparent);
     setWindowIcon(QIcon(none));
@@ -32,13 +33,13 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     Label1 = makeLabel(this, QStringLiteral("Vosti The Best"), twipRect(1110, 195, 3075, 375), Fonts::tahoma(14.25),
                        CentredText);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setStyleSheet(labelStyle(QColor(0, 255, 255), Qt::black, true));
+    setLabelColours(Label1, Qt::black, QColor(0, 255, 255), true);
     Label1->setToolTip(QStringLiteral("Er mejo (per adesso)"));
 
     Label2 = makeLabel(this, QStringLiteral("(The Best)"), twipRect(1965, 600, 1185, 240), Fonts::tahoma(9.75),
                        CentredText);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setStyleSheet(QStringLiteral("QLabel { color: #000000; background: transparent; }"));
+    setLabelColours(Label2, Qt::black);
 
     Command3d1 = makePictureButton(this, QStringLiteral("&OK"), QIcon(Artwork::okPicture64()), QSize(64, 63),
                                    QStringLiteral("Torna al gioco"), twipRect(4320, 120, 1875, 1275));

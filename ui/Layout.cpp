@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QWindow>
 #include <QScreen>
+#include <QStyle>
 #include <QToolButton>
 #include <QWidget>
 
@@ -15,11 +16,25 @@ QRect twipRect(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
-QString labelStyle(const QColor &background, const QColor &text, bool border)
+void setLabelColours(QLabel *label, const QColor &text, const QColor &background, bool border)
 {
-    return QStringLiteral("QLabel { background-color: %1; color: %2; border: %3; }")
-        .arg(background.name(), text.name(),
-             border ? QStringLiteral("1px solid #000000") : QStringLiteral("none"));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, text);
+    if (background.isValid())
+        palette.setColor(QPalette::Window, background);
+    // A one-pixel sunken panel is drawn in the dark and light colours: both
+    // black give the plain black border.
+    palette.setColor(QPalette::Dark, Qt::black);
+    palette.setColor(QPalette::Light, Qt::black);
+    label->setPalette(palette);
+    label->setAutoFillBackground(background.isValid());
+    label->setFrameStyle(border ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+    label->setLineWidth(1);
+}
+
+void pinDesignedPalette(QWidget *window)
+{
+    window->setPalette(window->style()->standardPalette());
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const QFont &font,

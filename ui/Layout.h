@@ -22,8 +22,15 @@ QRect twipRect(int left, int top, int width, int height);
 // A label's centred text: centred across, drawn from the top, as the classic label does.
 constexpr Qt::Alignment CentredText = Qt::AlignHCenter | Qt::AlignTop;
 
-// A label's colours and its single black border, as a style sheet.
-QString labelStyle(const QColor &background, const QColor &text, bool border);
+// A label's text colour and, when given, its background and single black
+// border, from the label's palette and frame (no style sheet: the labels of
+// the board are repainted often).
+void setLabelColours(QLabel *label, const QColor &text, const QColor &background = QColor(), bool border = false);
+
+// Gives a window of the game the colours it was designed with, whatever the
+// colours of the desktop: a dark desktop theme would otherwise darken its
+// boxes and lists beside the fixed colours of its labels.
+void pinDesignedPalette(QWidget *window);
 
 QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const QFont &font,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
