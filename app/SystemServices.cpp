@@ -1,4 +1,4 @@
-#include "SystemServices.h"
+#include "app/SystemServices.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>

@@ -1,5 +1,5 @@
-#include "ProgramFolder.h"
-#include "SystemServices.h"
+#include "app/ProgramFolder.h"
+#include "app/SystemServices.h"
 #include "sound/OpenAlSoundPlayer.h"
 #include "ui/Fonts.h"
 #include "ui/Form1.h"

@@ -4,7 +4,7 @@
 //   floor_probe row N     a label repainted five times, each followed by a half-second sleep
 //   floor_probe idle S    a label showing the seconds, refreshed by a 500 ms timer
 
-#include "Probe.h"
+#include "bench/Probe.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 // median of the next twenty plays. With PULSE_SERVER set, that server's
 // default sink is measured instead (on a desktop: mute it first).
 
-#include "PulseServer.h"
+#include "tests/PulseServer.h"
 #include "sound/Clip.h"
 #include "sound/OpenAlSoundPlayer.h"
 

@@ -5,7 +5,7 @@
 //   tesmo_probe idle FOLDER S    CPU time and wake-ups of the idle window
 // FOLDER holds the word lists; the game reads and writes its files there.
 
-#include "Probe.h"
+#include "bench/Probe.h"
 #include "app/SystemServices.h"
 #include "sound/OpenAlSoundPlayer.h"
 #include "ui/Fonts.h"

@@ -1,6 +1,6 @@
-#include "Rating.h"
+#include "engine/Rating.h"
 
-#include "Scoring.h"
+#include "engine/Scoring.h"
 
 namespace Rating {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameState.h"
+#include "engine/GameState.h"
 #include "storage/HighScores.h"
 #include "storage/SafeFile.h"
 
@@ -19,13 +19,17 @@ class SoundPlayer;
 class TesmoGame
 {
 public:
+    // What the game is given to work with: the outside world (engine/Platform.h),
+    // its folders and the window it drives. The main window fills in `window`
+    // with itself; tests plug in fakes.
     struct Services
     {
-        GameWindow *window = nullptr;
         Clock *clock = nullptr;
         RandomSource *random = nullptr;
         SoundPlayer *sound = nullptr;
-        QDir programDir;  // where the word lists, voices and settings lie
+        QDir programDir;          // where the word lists, settings and scores lie
+        QString installedDir = {};  // the voices and pages of an installed game; empty: programDir
+        GameWindow *window = nullptr;
     };
 
     explicit TesmoGame(const Services &services);

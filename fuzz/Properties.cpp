@@ -1,4 +1,4 @@
-#include "Properties.h"
+#include "fuzz/Properties.h"
 
 #include "storage/HighScores.h"
 #include "storage/SafeFile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Properties.h"
+#include "fuzz/Properties.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,3 +1,3 @@
-#include "Target.h"
+#include "fuzz/Target.h"
 
 TESMO_FUZZ_TARGET(Properties::wordListOnBuffer(input))

@@ -1,4 +1,4 @@
-#include "AudioLibraries.h"
+#include "sound/AudioLibraries.h"
 
 #include <cstdio>
 #include <dlfcn.h>

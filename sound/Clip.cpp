@@ -1,6 +1,6 @@
-#include "Clip.h"
+#include "sound/Clip.h"
 
-#include "AudioLibraries.h"
+#include "sound/AudioLibraries.h"
 
 #include <algorithm>
 #include <cstring>

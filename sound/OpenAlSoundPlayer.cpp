@@ -1,7 +1,7 @@
-#include "OpenAlSoundPlayer.h"
+#include "sound/OpenAlSoundPlayer.h"
 
-#include "AudioLibraries.h"
-#include "Clip.h"
+#include "sound/AudioLibraries.h"
+#include "sound/Clip.h"
 #include "storage/FileNames.h"
 
 #include <AL/alext.h>

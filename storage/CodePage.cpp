@@ -1,4 +1,4 @@
-#include "CodePage.h"
+#include "storage/CodePage.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "FileNames.h"
+#include "storage/FileNames.h"
 
 #include <QFileInfo>
 

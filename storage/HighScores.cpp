@@ -1,7 +1,7 @@
-#include "HighScores.h"
+#include "storage/HighScores.h"
 
-#include "CodePage.h"
-#include "TextFile.h"
+#include "storage/CodePage.h"
+#include "storage/TextFile.h"
 
 #include <algorithm>
 #include <cstdlib>

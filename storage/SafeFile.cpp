@@ -1,4 +1,4 @@
-#include "SafeFile.h"
+#include "storage/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>

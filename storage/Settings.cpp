@@ -1,7 +1,7 @@
-#include "Settings.h"
+#include "storage/Settings.h"
 
-#include "CodePage.h"
-#include "TextFile.h"
+#include "storage/CodePage.h"
+#include "storage/TextFile.h"
 
 #include <QList>
 

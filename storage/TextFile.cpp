@@ -1,4 +1,4 @@
-#include "TextFile.h"
+#include "storage/TextFile.h"
 
 #include <QList>
 

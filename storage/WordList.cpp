@@ -1,4 +1,4 @@
-#include "WordList.h"
+#include "storage/WordList.h"
 
 #include <QFileDevice>
 

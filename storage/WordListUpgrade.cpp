@@ -1,6 +1,6 @@
-#include "WordListUpgrade.h"
+#include "storage/WordListUpgrade.h"
 
-#include "WordList.h"
+#include "storage/WordList.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScriptedAnswers.h"
+#include "tests/ScriptedAnswers.h"
 #include "engine/GameWindow.h"
 
 #include <QList>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FakeServices.h"
-#include "FakeWindow.h"
-#include "TestFiles.h"
+#include "tests/FakeServices.h"
+#include "tests/FakeWindow.h"
+#include "tests/TestFiles.h"
 #include "engine/TesmoGame.h"
 
 #include <QTemporaryDir>
@@ -31,7 +31,7 @@ struct GameFixture
                          TestFiles::wordList({QStringLiteral("HOUSE"), QStringLiteral("WATER")}));
         TestFiles::write(dir, QStringLiteral("tesmodat.3"),
                          TestFiles::wordList({QStringLiteral("AQUAE"), QStringLiteral("TERRA")}));
-        game = std::make_unique<TesmoGame>(TesmoGame::Services{&window, &clock, &random, &sound, dir});
+        game = std::make_unique<TesmoGame>(TesmoGame::Services{&clock, &random, &sound, dir, {}, &window});
         window.onHighScoresLoad = [this] { table = game->AGGIORNARECORD(); };
     }
 

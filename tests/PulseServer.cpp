@@ -1,4 +1,4 @@
-#include "PulseServer.h"
+#include "tests/PulseServer.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FakeServices.h"
-#include "ScriptedAnswers.h"
-#include "TestFiles.h"
+#include "tests/FakeServices.h"
+#include "tests/ScriptedAnswers.h"
+#include "tests/TestFiles.h"
 #include "ui/Form1.h"
 
 #include <QLineEdit>

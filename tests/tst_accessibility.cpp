@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "tests/WindowFixture.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "engine/Links.h"

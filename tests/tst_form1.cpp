@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "tests/WindowFixture.h"
 #include "ui/Fonts.h"
 
 #include <QAbstractItemView>

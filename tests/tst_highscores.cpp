@@ -1,4 +1,4 @@
-#include "GameFixture.h"
+#include "tests/GameFixture.h"
 #include "storage/HighScores.h"
 
 #include <QFile>

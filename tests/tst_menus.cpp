@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "tests/WindowFixture.h"
 #include "ui/Fonts.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"

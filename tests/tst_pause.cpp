@@ -1,4 +1,4 @@
-#include "GameFixture.h"
+#include "tests/GameFixture.h"
 #include "app/SystemServices.h"
 
 #include <QElapsedTimer>
@@ -75,7 +75,7 @@ private slots:
     {
         GameFixture f;
         SystemClock clock;
-        TesmoGame game({&f.window, &clock, &f.random, &f.sound, f.dir});
+        TesmoGame game({.clock = &clock, .random = &f.random, .sound = &f.sound, .programDir = f.dir, .window = &f.window});
         QElapsedTimer timer;
         timer.start();
         game.SUONA("No");

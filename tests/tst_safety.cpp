@@ -1,5 +1,5 @@
-#include "GameFixture.h"
-#include "WindowFixture.h"
+#include "tests/GameFixture.h"
+#include "tests/WindowFixture.h"
 #include "storage/CodePage.h"
 #include "storage/HighScores.h"
 #include "ui/Fonts.h"
@@ -329,7 +329,7 @@ static int storeResults(const QStringList &args)
 {
     GameFixture f;
     f.dir = QDir(args[0]);
-    f.game = std::make_unique<TesmoGame>(TesmoGame::Services{&f.window, &f.clock, &f.random, &f.sound, f.dir});
+    f.game = std::make_unique<TesmoGame>(TesmoGame::Services{&f.clock, &f.random, &f.sound, f.dir, {}, &f.window});
     const int count = args[2].toInt();
     for (int i = 1; i <= count; ++i) {
         f.state().PlayerName = args[1] + QString::number(i);

@@ -1,5 +1,5 @@
-#include "PulseServer.h"
-#include "TestFiles.h"
+#include "tests/PulseServer.h"
+#include "tests/TestFiles.h"
 #include "sound/Clip.h"
 #include "sound/OpenAlSoundPlayer.h"
 

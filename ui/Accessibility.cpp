@@ -1,9 +1,9 @@
-#include "Accessibility.h"
+#include "ui/Accessibility.h"
 
-#include "Form1.h"
-#include "Form2.h"
-#include "Form3.h"
-#include "Form4.h"
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
 #include "engine/Palette.h"
 
 #include <QAccessibleWidget>

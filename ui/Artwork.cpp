@@ -1,4 +1,4 @@
-#include "Artwork.h"
+#include "ui/Artwork.h"
 
 #include <QBitmap>
 #include <QImage>

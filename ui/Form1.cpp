@@ -1,15 +1,15 @@
-#include "Form1.h"
+#include "ui/Form1.h"
 
-#include "Accessibility.h"
-#include "Artwork.h"
-#include "Fonts.h"
-#include "Form2.h"
-#include "Form3.h"
-#include "Form4.h"
-#include "Layout.h"
-#include "MessageBox.h"
-#include "NameBox.h"
-#include "Palette.h"
+#include "ui/Accessibility.h"
+#include "ui/Artwork.h"
+#include "ui/Fonts.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
+#include "ui/Layout.h"
+#include "ui/MessageBox.h"
+#include "ui/NameBox.h"
+#include "ui/Palette.h"
 #include "engine/Links.h"
 
 #include <QApplication>
@@ -119,12 +119,8 @@ Form1::Form1(const Services &services, QWidget *parent)
 
     setFixedSize(sizeHint());
 
-    TesmoGame::Services gameServices;
+    TesmoGame::Services gameServices = services;
     gameServices.window = this;
-    gameServices.clock = services.clock;
-    gameServices.random = services.random;
-    gameServices.sound = services.sound;
-    gameServices.programDir = services.programDir;
     m_game = std::make_unique<TesmoGame>(gameServices);
 
     connect(Command3d2, &QToolButton::clicked, this, [this] { m_game->Command3d2_Click(); });

@@ -2,7 +2,7 @@
 
 #include "engine/GameWindow.h"
 #include "engine/TesmoGame.h"
-#include "StartCommand.h"
+#include "ui/StartCommand.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -35,16 +35,7 @@ class Form1 : public QMainWindow, public GameWindow
     Q_OBJECT
 
 public:
-    struct Services
-    {
-        Clock *clock = nullptr;
-        RandomSource *random = nullptr;
-        SoundPlayer *sound = nullptr;
-        QDir programDir;
-        // The voices and pages of an installed game, when they are not in
-        // programDir; empty: programDir.
-        QString installedDir = {};
-    };
+    using Services = TesmoGame::Services;  // `window` is the main window itself
 
     explicit Form1(const Services &services, QWidget *parent = nullptr);
     ~Form1() override;

@@ -1,10 +1,10 @@
-#include "Form2.h"
+#include "ui/Form2.h"
 
-#include "Accessibility.h"
-#include "Artwork.h"
-#include "Fonts.h"
-#include "Layout.h"
-#include "Palette.h"
+#include "ui/Accessibility.h"
+#include "ui/Artwork.h"
+#include "ui/Fonts.h"
+#include "ui/Layout.h"
+#include "ui/Palette.h"
 
 #include <QGroupBox>
 #include <QLabel>

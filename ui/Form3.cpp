@@ -1,9 +1,9 @@
-#include "Form3.h"
+#include "ui/Form3.h"
 
-#include "Accessibility.h"
-#include "Artwork.h"
-#include "Fonts.h"
-#include "Layout.h"
+#include "ui/Accessibility.h"
+#include "ui/Artwork.h"
+#include "ui/Fonts.h"
+#include "ui/Layout.h"
 #include "engine/Links.h"
 
 #include <QGroupBox>

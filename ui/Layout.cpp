@@ -1,6 +1,6 @@
-#include "Layout.h"
+#include "ui/Layout.h"
 
-#include "Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "NameBox.h"
+#include "ui/NameBox.h"
 
 #include "storage/Settings.h"
 

@@ -1,4 +1,4 @@
-#include "StartCommand.h"
+#include "ui/StartCommand.h"
 
 #include "storage/FileNames.h"
 
