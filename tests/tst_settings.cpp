@@ -197,19 +197,40 @@ private slots:
         QCOMPARE(f.state().Solution, solution);
     }
 
-    void switchThatCannotBeSavedStillAgrees()
+    // A switch whose save fails (a read-only settings file) is undone by the
+    // new game's settings load: the former count comes back, with its
+    // button and its rows, and nothing is told since no result is lost.
+    void switchThatCannotBeSavedComesBack_data()
     {
+        QTest::addColumn<int>("stored");
+        QTest::newRow("five, switched to six") << 5;
+        QTest::newRow("six, switched to five") << 6;
+    }
+    void switchThatCannotBeSavedComesBack()
+    {
+        QFETCH(int, stored);
         GameFixture f;
-        TestFiles::write(f.dir, "Tesmo.ini", "Nome=A\r\nSuono=0\r\nTentativi=5\r\n");
+        const QByteArray file = "Nome=A\r\nSuono=0\r\nTentativi=" + QByteArray::number(stored) + "\r\n";
+        TestFiles::write(f.dir, "Tesmo.ini", file);
         f.game->Form_Load();
-        // The file can be read but not replaced: its folder entry is locked by a folder of the temp name.
-        QFile::remove(f.dir.filePath("Tesmo.ini"));
-        QVERIFY(f.dir.mkdir("Tesmo.ini"));
-        f.window.five = false;
-        f.game->Option2_Click();
-        QCOMPARE(f.state().MaxAttempts, qint16(6));
-        QVERIFY(!f.window.five);
-        QVERIFY(f.window.cellVisible[25]);
+        QCOMPARE(f.state().MaxAttempts, qint16(stored));
+        QVERIFY(QFile::setPermissions(f.dir.filePath("Tesmo.ini"), QFile::ReadOwner | QFile::ReadGroup));
+
+        f.window.five = stored == 6;  // the player selects the other button
+        if (stored == 5)
+            f.game->Option2_Click();
+        else
+            f.game->Option1_Click();
+
+        QCOMPARE(f.file("Tesmo.ini"), file);
+        QCOMPARE(f.window.boxes.size(), 1);  // only the notice of the switch
+        QCOMPARE(f.state().MaxAttempts, qint16(stored));
+        QCOMPARE(f.window.five, stored == 5);
+        for (int cell = 25; cell < 30; ++cell)
+            QCOMPARE(f.window.cellVisible[cell], stored == 6);
+        QCOMPARE(f.window.triedTitleVisible[4], stored == 6);
+        QCOMPARE(f.window.triedWordVisible[4], stored == 6);
+        QCOMPARE(f.state().Manche, qint16(1));
     }
 };
 
