@@ -11,14 +11,12 @@
 #include "storage/Settings.h"
 #include "storage/WordList.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include <unistd.h>
 
 namespace {
 
@@ -207,31 +205,21 @@ bool TesmoGame::drawWord(QString *failure)
 {
     const QString name = listFileName();
     const QString path = FileNames::resolve(m_s.programDir, name);
-    // Only a regular file that exists is drawn from: nothing is created,
-    // and a link, a folder or a pipe under the list's name is not used.
-    SafeFile::Error error = SafeFile::Error::None;
-    const int fd = SafeFile::openForUpdate(path, &error);
-    if (error == SafeFile::Error::Missing) {
-        *failure = QStringLiteral("Manca il file delle parole \"%1\" nella cartella del gioco.").arg(name);
-        return false;
-    }
-    QFile file;
-    if (fd < 0 || !file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
-        if (fd >= 0)
-            ::close(fd);
-        *failure = QStringLiteral("Il file delle parole \"%1\" non si può aprire in lettura e scrittura.").arg(name);
-        return false;
-    }
-    const WordList::DrawResult result = WordList::draw(file, m_s.random->next(), [this] {
+    const WordList::DrawResult result = WordList::drawFromFile(path, m_s.random->next(), [this] {
         m_s.window->messageBox(QStringLiteral("Le parole sono state tutte estratte 'OK' per ripeterle"),
                                QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
     });
-    file.close();
     switch (result.status) {
     case WordList::DrawStatus::Ok:
         m_state.Solution = CodePage::decode(result.word);
         m_s.window->setGuessText(QString());
         return true;
+    case WordList::DrawStatus::Missing:
+        *failure = QStringLiteral("Manca il file delle parole \"%1\" nella cartella del gioco.").arg(name);
+        return false;
+    case WordList::DrawStatus::CannotOpen:
+        *failure = QStringLiteral("Il file delle parole \"%1\" non si può aprire in lettura e scrittura.").arg(name);
+        return false;
     case WordList::DrawStatus::NoRecords:
         *failure = QStringLiteral("Il file delle parole \"%1\" non contiene nessuna parola.").arg(name);
         return false;

@@ -1,8 +1,13 @@
 #include "storage/WordList.h"
 
+#include "storage/SafeFile.h"
+
+#include <QFile>
 #include <QFileDevice>
 
 #include <algorithm>
+
+#include <unistd.h>
 
 namespace WordList {
 
@@ -119,6 +124,27 @@ DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhaus
     result.status = DrawStatus::Ok;
     result.word = record.left(5);
     result.record = found;
+    return result;
+}
+
+DrawResult drawFromFile(const QString &path, double r, const std::function<void()> &onExhausted)
+{
+    DrawResult result;
+    SafeFile::Error error = SafeFile::Error::None;
+    const int fd = SafeFile::openForUpdate(path, &error);
+    if (error == SafeFile::Error::Missing) {
+        result.status = DrawStatus::Missing;
+        return result;
+    }
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
+        result.status = DrawStatus::CannotOpen;
+        return result;
+    }
+    result = draw(file, r, onExhausted);
+    file.close();
     return result;
 }
 

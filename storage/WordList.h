@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <QString>
 
 #include <functional>
 
@@ -14,7 +15,8 @@ namespace WordList {
 constexpr int RecordSize = 8;
 constexpr int WordLength = 5;   // the word's bytes; the mark follows them
 
-enum class DrawStatus { Ok, NoRecords, ReadError, WriteError };
+// Missing and CannotOpen come only from drawFromFile.
+enum class DrawStatus { Ok, NoRecords, ReadError, WriteError, Missing, CannotOpen };
 
 struct DrawResult
 {
@@ -32,5 +34,11 @@ qint64 recordCount(qint64 fileSize);
 // released and record 1 is drawn. A write that fails, also one that fails only
 // when the device's buffer goes to the file, is a WriteError.
 DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhausted);
+
+// Draws from the list file at path the same way. Only a regular file that
+// exists is used: nothing is created, and a link, a folder or a pipe under
+// the list's name is refused (CannotOpen), as is a file that cannot be
+// opened for reading and writing.
+DrawResult drawFromFile(const QString &path, double r, const std::function<void()> &onExhausted);
 
 } // namespace WordList
