@@ -46,26 +46,27 @@ struct LabelDesign
 {
     QLabel **slot;
     const char *name;
-    QString text;
+    const char *text;
     int left, top, width, height;
     QFont font;
     Qt::Alignment alignment;
     QColor textColour;  // none: the window's own, with no background and no border
     int background;     // a palette number, or NoBackground
     bool border;
-    QString tip;
+    const char *tip;
 };
 
 QLabel *makeLabel(QWidget *parent, const LabelDesign &design)
 {
-    QLabel *label = makeLabel(parent, design.text, twipRect(design.left, design.top, design.width, design.height),
-                              design.font, design.alignment);
+    QLabel *label = makeLabel(parent, QString::fromUtf8(design.text),
+                              twipRect(design.left, design.top, design.width, design.height), design.font,
+                              design.alignment);
     label->setObjectName(QString::fromLatin1(design.name));
     if (design.textColour.isValid())
         setLabelColours(label, design.textColour,
                         design.background == NoBackground ? QColor() : qbColor(design.background), design.border);
-    if (!design.tip.isEmpty())
-        label->setToolTip(design.tip);
+    if (*design.tip)
+        label->setToolTip(QString::fromUtf8(design.tip));
     *design.slot = label;
     return label;
 }
@@ -143,10 +144,14 @@ Form1::Form1(const Services &services, QWidget *parent)
     buildPanel();
     buildBoard();
 
-    QFont linkFont = Fonts::tahoma(8.25);
+    Label12 = makeLabel(surface, Links::SiteName, twipRect(4080, 6420, 855, 195),
+                        Fonts::tahoma(8.25));
+    Label12->setObjectName(QStringLiteral("Label12"));
+    QFont linkFont = Label12->font();
     linkFont.setUnderline(true);
-    makeLabel(surface, {&Label12, "Label12", Links::SiteName, 4080, 6420, 855, 195, linkFont, LeftText, DarkBlueText,
-                        NoBackground, false, QStringLiteral("Visita il sito dell'autore")});
+    Label12->setFont(linkFont);
+    setLabelColours(Label12, DarkBlueText);
+    Label12->setToolTip(QStringLiteral("Visita il sito dell'autore"));
     autoSize(Label12);
     Label12->setMouseTracking(true);
     Label12->installEventFilter(this);
@@ -237,52 +242,37 @@ void Form1::buildPanel()
     const QFont clock = Fonts::courierNew(12, true);
     const QFont caption = Fonts::tahoma(12, true);
     const QFont display = Fonts::courierNew(14.25, true);
+    const Qt::Alignment left = LeftText, centred = CentredText, right = RightText;
     const QColor ownText;  // the window's text colour
-    const QColor black(Qt::black);
+    const int none = NoBackground;
+    const QColor black(Qt::black), darkBlue(DarkBlueText);
 
-    // The panel's labels, in the order they are made (makeLabelsThrough below).
+    // The panel's labels, in the order they are made (makeLabelsThrough below): member, name, text,
+    // left, top, width, height (twips), font, alignment, text colour, background, border, tooltip.
     const LabelDesign labels[] = {
         // Partly under the name box, the dictionary box and the picture: made
         // before them, they stay underneath.
-        {&Label7, "Label7", QStringLiteral("Giocatore:"), 210, 1890, 825, 240, small, LeftText, ownText,
-         NoBackground, false, {}},
-        {&Label11, "Label11", QStringLiteral("Dizionario:"), 240, 4740, 825, 240, small, LeftText, ownText,
-         NoBackground, false, {}},
-        {&Label8, "Label8", QStringLiteral("aaaaaaaaaaa"), 1710, 4890, 1275, 375, clock, CentredText, black, Yellow,
-         true, QStringLiteral("Secondi trascorsi")},
+        {&Label7, "Label7", "Giocatore:", 210, 1890, 825, 240, small, left, ownText, none, false, ""},
+        {&Label11, "Label11", "Dizionario:", 240, 4740, 825, 240, small, left, ownText, none, false, ""},
+        {&Label8, "Label8", "aaaaaaaaaaa", 1710, 4890, 1275, 375, clock, centred, black, Yellow, true, "Secondi trascorsi"},
         // Beside the list of voices.
-        {&Label6, "Label6", QStringLiteral("Voce>"), 1170, 1770, 495, 165, small, LeftText, ownText, NoBackground,
-         false, {}},
+        {&Label6, "Label6", "Voce>", 1170, 1770, 495, 165, small, left, ownText, none, false, ""},
         // The words tried in this manche: a caption and the word, line by line.
-        {&Label9[0], "Label9_0", QStringLiteral("1* Tentativo"), 210, 2400, 1455, 285, small, CentredText,
-         DarkBlueText, LightCyan, true, {}},
-        {&Label10[0], "Label10_0", QString(), 1680, 2400, 1305, 285, small, CentredText, DarkBlueText, Yellow, true,
-         {}},
-        {&Label9[1], "Label9_1", QStringLiteral("2* Tentativo"), 210, 2715, 1455, 285, small, CentredText,
-         DarkBlueText, LightCyan, true, {}},
-        {&Label10[1], "Label10_1", QString(), 1680, 2715, 1305, 285, small, CentredText, DarkBlueText, Yellow, true,
-         {}},
-        {&Label9[2], "Label9_2", QStringLiteral("3* Tentativo"), 210, 3015, 1455, 285, small, CentredText,
-         DarkBlueText, LightCyan, true, {}},
-        {&Label10[2], "Label10_2", QString(), 1680, 3015, 1305, 285, small, CentredText, DarkBlueText, Yellow, true,
-         {}},
-        {&Label9[3], "Label9_3", QStringLiteral("4* Tentativo"), 210, 3330, 1455, 285, small, CentredText,
-         DarkBlueText, LightCyan, true, {}},
-        {&Label10[3], "Label10_3", QString(), 1680, 3330, 1305, 285, small, CentredText, DarkBlueText, Yellow, true,
-         {}},
-        {&Label9[4], "Label9_4", QStringLiteral("5* Tentativo"), 210, 3660, 1455, 285, small, CentredText,
-         DarkBlueText, LightCyan, true, {}},
-        {&Label10[4], "Label10_4", QString(), 1680, 3660, 1305, 285, small, CentredText, DarkBlueText, Yellow, true,
-         {}},
+        {&Label9[0], "Label9_0", "1* Tentativo", 210, 2400, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label10[0], "Label10_0", "", 1680, 2400, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
+        {&Label9[1], "Label9_1", "2* Tentativo", 210, 2715, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label10[1], "Label10_1", "", 1680, 2715, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
+        {&Label9[2], "Label9_2", "3* Tentativo", 210, 3015, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label10[2], "Label10_2", "", 1680, 3015, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
+        {&Label9[3], "Label9_3", "4* Tentativo", 210, 3330, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label10[3], "Label10_3", "", 1680, 3330, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
+        {&Label9[4], "Label9_4", "5* Tentativo", 210, 3660, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label10[4], "Label10_4", "", 1680, 3660, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
         // The points and the manche.
-        {&Label3, "Label3", QStringLiteral("Punti :"), 210, 4080, 1440, 330, caption, RightText, black, LightCyan,
-         true, {}},
-        {&Label2, "Label2", QStringLiteral("0"), 1680, 4080, 1305, 330, display, CentredText, black, Yellow, true,
-         QStringLiteral("Punti fatti")},
-        {&Label4, "Label4", QStringLiteral("Manche :"), 210, 4395, 1440, 330, caption, RightText, black, LightCyan,
-         true, {}},
-        {&Label5, "Label5", QStringLiteral("0"), 1680, 4395, 1305, 330, display, CentredText, black, Yellow, true,
-         QStringLiteral("Manche (n/5)")},
+        {&Label3, "Label3", "Punti :", 210, 4080, 1440, 330, caption, right, black, LightCyan, true, ""},
+        {&Label2, "Label2", "0", 1680, 4080, 1305, 330, display, centred, black, Yellow, true, "Punti fatti"},
+        {&Label4, "Label4", "Manche :", 210, 4395, 1440, 330, caption, right, black, LightCyan, true, ""},
+        {&Label5, "Label5", "0", 1680, 4395, 1305, 330, display, centred, black, Yellow, true, "Manche (n/5)"},
     };
     // The panel is made top to bottom, but for the labels lying under a
     // control, and screen readers list it in that order: each label is made
