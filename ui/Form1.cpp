@@ -36,10 +36,60 @@ namespace {
 
 const QColor DarkBlueText(0, 0, 192);
 
-QToolButton *makeButton(QWidget *parent, const QString &caption, const QPixmap &picture,
+constexpr Qt::Alignment LeftText = Qt::AlignLeft | Qt::AlignTop;
+constexpr Qt::Alignment RightText = Qt::AlignRight | Qt::AlignTop;
+constexpr int NoBackground = -1;
+
+// A label of the main window as it is designed: the member it fills, its
+// name, what it says, where it stands in its frame (twips) and how it looks.
+struct LabelDesign
+{
+    QLabel **slot;
+    const char *name;
+    const char *text;
+    int left, top, width, height;
+    QFont font;
+    Qt::Alignment alignment;
+    QColor textColour;  // none: the window's own, with no background and no border
+    int background;     // a palette number, or NoBackground
+    bool border;
+    const char *tip;
+};
+
+QLabel *makeLabel(QWidget *parent, const LabelDesign &design)
+{
+    QLabel *label = makeLabel(parent, QString::fromUtf8(design.text),
+                              twipRect(design.left, design.top, design.width, design.height), design.font,
+                              design.alignment);
+    label->setObjectName(QString::fromLatin1(design.name));
+    if (design.textColour.isValid())
+        setLabelColours(label, design.textColour,
+                        design.background == NoBackground ? QColor() : qbColor(design.background), design.border);
+    if (*design.tip)
+        label->setToolTip(QString::fromUtf8(design.tip));
+    *design.slot = label;
+    return label;
+}
+
+// Names a control of the panel and puts it in its place, in its font.
+template <class Control>
+Control *place(Control *control, const char *name, const QRect &rect, const QFont &font,
+               const QString &tip = QString())
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(rect);
+    control->setFont(font);
+    if (!tip.isEmpty())
+        control->setToolTip(tip);
+    return control;
+}
+
+QToolButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QPixmap &picture,
                         const QString &tip, const QRect &rect)
 {
-    return makePictureButton(parent, caption, QIcon(picture), QSize(32, 32), tip, rect);
+    QToolButton *button = makePictureButton(parent, caption, QIcon(picture), QSize(32, 32), tip, rect);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
 }
 
 int shiftState(Qt::KeyboardModifiers modifiers)
@@ -187,83 +237,89 @@ void Form1::buildPanel()
     Frame2->setFont(Fonts::tahoma(8.25));
     Frame2->setGeometry(twipRect(5100, 90, 3375, 6315));
 
+    using namespace Palette;
     const QFont small = Fonts::tahoma(8.25);
+    const QFont clock = Fonts::courierNew(12, true);
+    const QFont caption = Fonts::tahoma(12, true);
+    const QFont display = Fonts::courierNew(14.25, true);
+    const Qt::Alignment left = LeftText, centred = CentredText, right = RightText;
+    const QColor ownText;  // the window's text colour
+    const int none = NoBackground;
+    const QColor black(Qt::black), darkBlue(DarkBlueText);
 
-    // Labels that lie partly under another control come first, so that they
-    // stay underneath it.
-    Label7 = makeLabel(Frame2, QStringLiteral("Giocatore:"), twipRect(210, 1890, 825, 240), small);
-    Label11 = makeLabel(Frame2, QStringLiteral("Dizionario:"), twipRect(240, 4740, 825, 240), small);
-    Label8 = makeLabel(Frame2, QStringLiteral("aaaaaaaaaaa"), twipRect(1710, 4890, 1275, 375),
-                       Fonts::courierNew(12, true), CentredText);
-    setLabelColours(Label8, Qt::black, qbColor(14), true);
-    Label8->setToolTip(QStringLiteral("Secondi trascorsi"));
+    // The panel's labels, in the order they are made (makeLabelsThrough below): member, name, text,
+    // left, top, width, height (twips), font, alignment, text colour, background, border, tooltip.
+    const LabelDesign labels[] = {
+        // Partly under the name box, the dictionary box and the picture: made
+        // before them, they stay underneath.
+        {&Label7, "Label7", "Giocatore:", 210, 1890, 825, 240, small, left, ownText, none, false, ""},
+        {&Label11, "Label11", "Dizionario:", 240, 4740, 825, 240, small, left, ownText, none, false, ""},
+        {&Label8, "Label8", "aaaaaaaaaaa", 1710, 4890, 1275, 375, clock, centred, black, Yellow, true, "Secondi trascorsi"},
+        // Beside the list of voices.
+        {&Label6, "Label6", "Voce>", 1170, 1770, 495, 165, small, left, ownText, none, false, ""},
+        // The words tried in this manche: a caption and the word, line by line.
+        {&Label9[0], "Label9_0", "1* Tentativo", 210, 2400, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label10[0], "Label10_0", "", 1680, 2400, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
+        {&Label9[1], "Label9_1", "2* Tentativo", 210, 2715, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label10[1], "Label10_1", "", 1680, 2715, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
+        {&Label9[2], "Label9_2", "3* Tentativo", 210, 3015, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label10[2], "Label10_2", "", 1680, 3015, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
+        {&Label9[3], "Label9_3", "4* Tentativo", 210, 3330, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label10[3], "Label10_3", "", 1680, 3330, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
+        {&Label9[4], "Label9_4", "5* Tentativo", 210, 3660, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label10[4], "Label10_4", "", 1680, 3660, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
+        // The points and the manche.
+        {&Label3, "Label3", "Punti :", 210, 4080, 1440, 330, caption, right, black, LightCyan, true, ""},
+        {&Label2, "Label2", "0", 1680, 4080, 1305, 330, display, centred, black, Yellow, true, "Punti fatti"},
+        {&Label4, "Label4", "Manche :", 210, 4395, 1440, 330, caption, right, black, LightCyan, true, ""},
+        {&Label5, "Label5", "0", 1680, 4395, 1305, 330, display, centred, black, Yellow, true, "Manche (n/5)"},
+    };
+    // The panel is made top to bottom, but for the labels lying under a
+    // control, and screen readers list it in that order: each label is made
+    // in its turn between the other controls.
+    const LabelDesign *next = std::begin(labels);
+    auto makeLabelsThrough = [&](QLabel **last) {
+        for (bool done = false; !done && next != std::end(labels); ++next) {
+            makeLabel(Frame2, *next);
+            done = next->slot == last;
+        }
+    };
 
-    Text1 = new QLineEdit(Frame2);
-    Text1->setGeometry(twipRect(180, 300, 2790, 645));
-    Text1->setFont(Fonts::tahoma(24, true));
+    makeLabelsThrough(&Label8);
+
+    Text1 = place(new QLineEdit(Frame2), "Text1", twipRect(180, 300, 2790, 645), Fonts::tahoma(24, true));
     Text1->setMaxLength(5);
     Text1->installEventFilter(this);
 
-    Command3d2 = makeButton(Frame2, QStringLiteral("&Accetta"), Artwork::acceptPicture(),
+    Command3d2 = makeButton(Frame2, "Command3d2", QStringLiteral("&Accetta"), Artwork::acceptPicture(),
                             QStringLiteral("Accetta soluzione (Invio)"), twipRect(210, 990, 1425, 765));
 
-    Option1 = new QRadioButton(QStringLiteral("5 tentativi"), Frame2);
-    Option1->setGeometry(twipRect(1920, 1020, 1065, 195));
-    Option1->setFont(small);
-    Option1->setToolTip(QStringLiteral("Gioco con 5 input"));
+    Option1 = place(new QRadioButton(QStringLiteral("5 tentativi"), Frame2), "Option1",
+                    twipRect(1920, 1020, 1065, 195), small, QStringLiteral("Gioco con 5 input"));
     Option1->setChecked(true);
-    Option2 = new QRadioButton(QStringLiteral("6 tentativi"), Frame2);
-    Option2->setGeometry(twipRect(1920, 1230, 1065, 195));
-    Option2->setFont(small);
-    Option2->setToolTip(QStringLiteral("Gioco con 6 input"));
+    Option2 = place(new QRadioButton(QStringLiteral("6 tentativi"), Frame2), "Option2",
+                    twipRect(1920, 1230, 1065, 195), small, QStringLiteral("Gioco con 6 input"));
 
-    List1 = new QListWidget(Frame2);
-    List1->setGeometry(twipRect(1680, 1560, 1305, 840));
-    List1->setFont(small);
-    List1->setToolTip(QStringLiteral("Voce effetti sonori"));
+    List1 = place(new QListWidget(Frame2), "List1", twipRect(1680, 1560, 1305, 840), small,
+                  QStringLiteral("Voce effetti sonori"));
 
-    Label6 = makeLabel(Frame2, QStringLiteral("Voce>"), twipRect(1170, 1770, 495, 165), small);
+    makeLabelsThrough(&Label6);
 
-    Text2 = new QLineEdit(QStringLiteral("Anonimo"), Frame2);
-    Text2->setGeometry(twipRect(210, 2100, 1455, 270));
-    Text2->setFont(Fonts::tahoma(8.25, true));
-    Text2->setToolTip(QStringLiteral("Per cambiare nome del giocatore corrente"));
+    Text2 = place(new QLineEdit(QStringLiteral("Anonimo"), Frame2), "Text2", twipRect(210, 2100, 1455, 270),
+                  Fonts::tahoma(8.25, true), QStringLiteral("Per cambiare nome del giocatore corrente"));
     NameValidator::install(Text2);
     Text2->installEventFilter(this);
 
-    static const int lineTops[5] = {2400, 2715, 3015, 3330, 3660};
-    for (int k = 0; k < 5; ++k) {
-        Label9[k] = makeLabel(Frame2, QString::number(k + 1) + QStringLiteral("* Tentativo"),
-                              twipRect(210, lineTops[k], 1455, 285), small, CentredText);
-        setLabelColours(Label9[k], DarkBlueText, qbColor(11), true);
-        Label10[k] = makeLabel(Frame2, QString(), twipRect(1680, lineTops[k], 1305, 285), small, CentredText);
-        setLabelColours(Label10[k], DarkBlueText, qbColor(14), true);
-    }
-
-    const QFont caption = Fonts::tahoma(12, true);
-    const QFont display = Fonts::courierNew(14.25, true);
-    Label3 = makeLabel(Frame2, QStringLiteral("Punti :"), twipRect(210, 4080, 1440, 330), caption,
-                       Qt::AlignRight | Qt::AlignTop);
-    setLabelColours(Label3, Qt::black, qbColor(11), true);
-    Label2 = makeLabel(Frame2, QStringLiteral("0"), twipRect(1680, 4080, 1305, 330), display, CentredText);
-    setLabelColours(Label2, Qt::black, qbColor(14), true);
-    Label2->setToolTip(QStringLiteral("Punti fatti"));
-    Label4 = makeLabel(Frame2, QStringLiteral("Manche :"), twipRect(210, 4395, 1440, 330), caption,
-                       Qt::AlignRight | Qt::AlignTop);
-    setLabelColours(Label4, Qt::black, qbColor(11), true);
-    Label5 = makeLabel(Frame2, QStringLiteral("0"), twipRect(1680, 4395, 1305, 330), display, CentredText);
-    setLabelColours(Label5, Qt::black, qbColor(14), true);
-    Label5->setToolTip(QStringLiteral("Manche (n/5)"));
+    makeLabelsThrough(&Label5);
 
     Picture1 = new QLabel(Frame2);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipRect(1230, 4800, 495, 495));
     Picture1->setPixmap(Artwork::decorationPicture());
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->installEventFilter(this);
 
-    Combo1 = new QComboBox(Frame2);
-    Combo1->setGeometry(twipRect(210, 4950, 1005, 315));
-    Combo1->setFont(small);
+    Combo1 = place(new QComboBox(Frame2), "Combo1", twipRect(210, 4950, 1005, 315), small);
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);  // typing never adds a word list
     // A list is chosen in the open list (or with the arrow keys), never by
@@ -274,24 +330,10 @@ void Form1::buildPanel()
     Combo1->installEventFilter(this);  // the wheel over the closed box
     Combo1->setEditText(QStringLiteral("Combo1"));
 
-    Command3d3 = makeButton(Frame2, QStringLiteral("&Hiscores"), Artwork::hiscoresPicture(),
+    Command3d3 = makeButton(Frame2, "Command3d3", QStringLiteral("&Hiscores"), Artwork::hiscoresPicture(),
                             QStringLiteral("Mostra tabella records"), twipRect(210, 5340, 1485, 855));
-    Command3d1 = makeButton(Frame2, QStringLiteral("Fi&ne"), Artwork::exitPicture(),
+    Command3d1 = makeButton(Frame2, "Command3d1", QStringLiteral("Fi&ne"), Artwork::exitPicture(),
                             QStringLiteral("Esce dal gioco"), twipRect(1740, 5340, 1245, 855));
-
-    const std::pair<QWidget *, const char *> names[] = {
-        {Label2, "Label2"}, {Label3, "Label3"}, {Label4, "Label4"}, {Label5, "Label5"},
-        {Label6, "Label6"}, {Label7, "Label7"}, {Label8, "Label8"}, {Label11, "Label11"},
-        {Text1, "Text1"}, {Text2, "Text2"}, {Option1, "Option1"}, {Option2, "Option2"},
-        {List1, "List1"}, {Combo1, "Combo1"}, {Picture1, "Picture1"},
-        {Command3d1, "Command3d1"}, {Command3d2, "Command3d2"}, {Command3d3, "Command3d3"},
-    };
-    for (const auto &[widget, name] : names)
-        widget->setObjectName(QString::fromLatin1(name));
-    for (int k = 0; k < 5; ++k) {
-        Label9[k]->setObjectName(QStringLiteral("Label9_%1").arg(k));
-        Label10[k]->setObjectName(QStringLiteral("Label10_%1").arg(k));
-    }
 }
 
 void Form1::buildMenus()

@@ -53,7 +53,7 @@ void Form2::paintLetter(int index, int text, int background)
 void Form2::prepare()
 {
     for (int k = 0; k < 5; ++k)
-        paintLetter(k, 15, 0);
+        paintLetter(k, Palette::White, Palette::Black);
     centreOnScreen(this);
 }
 
@@ -69,9 +69,9 @@ void Form2::Timer1_Timer()
 {
     if (++m_i > 5)
         m_i = 1;
-    if (++m_j > 15)
+    if (++m_j > Palette::White)
         m_j = 1;
-    paintLetter(m_i - 1, m_j, 15 - m_j);
+    paintLetter(m_i - 1, m_j, Palette::White - m_j);
 }
 
 void Form2::Command3d1_Click()

@@ -4,6 +4,7 @@
 #include "ui/Artwork.h"
 #include "ui/Fonts.h"
 #include "ui/Layout.h"
+#include "ui/Palette.h"
 #include "engine/Links.h"
 
 #include <QGroupBox>
@@ -61,7 +62,7 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
     Picture1->setGeometry(twipRect(390, 150, 495, 495));
     Picture1->setAutoFillBackground(true);
     QPalette grey = Picture1->palette();
-    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    grey.setColor(QPalette::Window, qbColor(Palette::LightGrey));
     Picture1->setPalette(grey);
     Picture1->setPixmap(Artwork::programIcon().pixmap(32, 32));
     Picture1->setAlignment(Qt::AlignCenter);
@@ -82,14 +83,14 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
          QStringLiteral("Per ricevere il CD-ROM con tutto il Vosti Letter Pack (Diversi giochi con le lettere "
                         "registrati, giochi con le carte, utilities ed altro) visitare questo sito:"),
          palette().color(QPalette::WindowText)},
-        {5, 570, 1020, 3900, 210, true, Links::ShopPage, QColor(0, 0, 255)},
-        {2, 750, 1470, 3570, 555, false, PostalContact, QColor(255, 0, 0)},
-        {4, 705, 2160, 3735, 330, true, Links::MailAddress, QColor(0, 0, 255)},
-        {1, 1350, 2400, 2490, 210, true, Links::HomePage, QColor(0, 0, 255)},
+        {5, 570, 1020, 3900, 210, true, Links::ShopPage, qbColor(Palette::LightBlue)},
+        {2, 750, 1470, 3570, 555, false, PostalContact, qbColor(Palette::LightRed)},
+        {4, 705, 2160, 3735, 330, true, Links::MailAddress, qbColor(Palette::LightBlue)},
+        {1, 1350, 2400, 2490, 210, true, Links::HomePage, qbColor(Palette::LightBlue)},
         {0, 300, 2940, 4740, 420, true,
          QStringLiteral("Per gli effetti sonori  ringrazio Tobio e Serilla le cui voci sono state campionate "
                         "alla loro età di 23 mesi."),
-         QColor(0, 0, 128)},
+         qbColor(Palette::Blue)},
     };
     for (const Line &line : lines) {
         QFont font = Fonts::tahoma(9);

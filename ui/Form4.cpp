@@ -4,6 +4,7 @@
 #include "ui/Artwork.h"
 #include "ui/Fonts.h"
 #include "ui/Layout.h"
+#include "ui/Palette.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -33,7 +34,7 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     Label1 = makeLabel(this, QStringLiteral("Vosti The Best"), twipRect(1110, 195, 3075, 375), Fonts::tahoma(14.25),
                        CentredText);
     Label1->setObjectName(QStringLiteral("Label1"));
-    setLabelColours(Label1, Qt::black, QColor(0, 255, 255), true);
+    setLabelColours(Label1, Qt::black, qbColor(Palette::LightCyan), true);
     Label1->setToolTip(QStringLiteral("Er mejo (per adesso)"));
 
     Label2 = makeLabel(this, QStringLiteral("(The Best)"), twipRect(1965, 600, 1185, 240), Fonts::tahoma(9.75),

@@ -1,6 +1,7 @@
 #include "ui/Layout.h"
 
 #include "ui/Fonts.h"
+#include "ui/Palette.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -108,7 +109,7 @@ void ClassicFrame::paintEvent(QPaintEvent *)
     const QFontMetrics metrics(font());
     const int top = title().isEmpty() ? 0 : metrics.height() / 2;
     const QRect box(0, top, width() - 1, height() - 1 - top);
-    painter.setPen(QColor(128, 128, 128));
+    painter.setPen(qbColor(Palette::Grey));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     painter.setPen(Qt::white);
     painter.drawRect(box.adjusted(1, 1, 0, 0));
