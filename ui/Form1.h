@@ -66,64 +66,78 @@ public:
     Form2 *form2();
     Form4 *form4() const;
 
-    // Controls, by the names the game knows them by.
-    QLabel *Label1[30] = {};
-    QLabel *Label9[5] = {};
-    QLabel *Label10[5] = {};
-    QLabel *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
-    QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label11 = nullptr;
-    QLabel *Label12 = nullptr;
-    QLabel *Picture1 = nullptr, *Picture2 = nullptr;
-    QGroupBox *Frame1 = nullptr, *Frame2 = nullptr;
-    QLineEdit *Text1 = nullptr, *Text2 = nullptr;
-    QToolButton *Command3d1 = nullptr, *Command3d2 = nullptr, *Command3d3 = nullptr;
-    QRadioButton *Option1 = nullptr, *Option2 = nullptr;
-    QListWidget *List1 = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QTimer *Timer1 = nullptr;
+    // Controls, by the names the game knows them by (docs/DESIGN.md has the full table).
+    QLabel *Label1[30] = {};    // the board: six rows of five cells
+    QLabel *Label9[5] = {};     // "1* Tentativo" .. "5* Tentativo"
+    QLabel *Label10[5] = {};    // the words tried, beside them
+    QLabel *Label2 = nullptr;   // the points
+    QLabel *Label3 = nullptr;   // "Punti :"
+    QLabel *Label4 = nullptr;   // "Manche :"
+    QLabel *Label5 = nullptr;   // the manche, as 1/5
+    QLabel *Label6 = nullptr;   // "Voce>", the voice list's caption
+    QLabel *Label7 = nullptr;   // "Giocatore:", the name box's caption
+    QLabel *Label8 = nullptr;   // the seconds of the current attempt
+    QLabel *Label11 = nullptr;  // "Dizionario:", the word-list box's caption
+    QLabel *Label12 = nullptr;  // the link to the maker's site under the board
+    QLabel *Picture1 = nullptr;  // the help picture (Ctrl+Alt+right click peeks at the solution)
+    QLabel *Picture2 = nullptr;  // hidden: holds the hand pointer shown over links
+    QGroupBox *Frame1 = nullptr;  // the frame around the board
+    QGroupBox *Frame2 = nullptr;  // the panel "Scrivi qua sotto la soluzione"
+    QLineEdit *Text1 = nullptr;   // the guess box
+    QLineEdit *Text2 = nullptr;   // the player's name
+    QToolButton *Command3d1 = nullptr;  // "Fine"
+    QToolButton *Command3d2 = nullptr;  // "Accetta"
+    QToolButton *Command3d3 = nullptr;  // "Hiscores"
+    QRadioButton *Option1 = nullptr;    // "5 tentativi"
+    QRadioButton *Option2 = nullptr;    // "6 tentativi"
+    QListWidget *List1 = nullptr;       // the voice: "Nessuno", "Tobio", "Serilla"
+    QComboBox *Combo1 = nullptr;        // the word list: "Italiano", "English", "Latino"
+    QTimer *Timer1 = nullptr;           // the half-second tick of time and points
 
-    // Menus.
+    // Menus: File (Nuova Partita, Hiscores, Esci) and ? (quick help, help page,
+    // mail, home page, the hidden product page VLP with its separator Meno3,
+    // shop page, About).
     QMenu *File = nullptr, *Help = nullptr;
     QAction *Nuova = nullptr, *Records = nullptr, *Meno = nullptr, *Esci = nullptr;
     QAction *Aiuto = nullptr, *MenuAiuto1 = nullptr, *Meno1 = nullptr, *MenuMail = nullptr;
     QAction *menuPHP = nullptr, *VLP = nullptr, *mm = nullptr, *menuVLPONLine = nullptr;
     QAction *Meno3 = nullptr, *About = nullptr;
 
-    // GameWindow
-    void setCellText(int cell, const QString &text) override;
-    void setCellColour(int cell, int colour) override;
-    void setCellVisible(int cell, bool visible) override;
-    void rowRated(int row) override;
-    void setTriedWord(int line, const QString &word) override;
+    // What the game asks of its window (engine/GameWindow.h says more).
+    void setCellText(int cell, const QString &text) override;    // a board cell's letter
+    void setCellColour(int cell, int colour) override;            // a board cell's colour
+    void setCellVisible(int cell, bool visible) override;         // the sixth row comes and goes
+    void rowRated(int row) override;                              // tells a screen reader the row
+    void setTriedWord(int line, const QString &word) override;    // a word tried, Label10
     void setTriedWordVisible(int line, bool visible) override;
     void setTriedTitleVisible(int line, bool visible) override;
-    void setMancheText(const QString &text) override;
-    void setPointsText(const QString &text) override;
-    void setElapsedText(const QString &text) override;
-    QString guessText() const override;
+    void setMancheText(const QString &text) override;             // Label5
+    void setPointsText(const QString &text) override;             // Label2
+    void setElapsedText(const QString &text) override;            // Label8
+    QString guessText() const override;                           // Text1
     void setGuessText(const QString &text) override;
-    QString playerNameText() const override;
+    QString playerNameText() const override;                      // Text2
     void setPlayerNameText(const QString &text) override;
-    bool focusGuess() override;
-    int voiceCount() const override;
-    void fillLists() override;
-    int voiceIndex() const override;
+    bool focusGuess() override;                                   // the keyboard to Text1
+    int voiceCount() const override;                              // entries of List1
+    void fillLists() override;                                    // the voices and the word lists
+    int voiceIndex() const override;                              // the chosen voice, -1 for none
     void setVoiceIndex(int index) override;
-    void setDictionaryIndex(int index) override;
-    bool fiveAttemptsSelected() const override;
+    void setDictionaryIndex(int index) override;                  // the word list shown in Combo1
+    bool fiveAttemptsSelected() const override;                   // Option1 checked
     void selectAttempts(int attempts) override;
-    void setProductMenuVisible(bool visible) override;
+    void setProductMenuVisible(bool visible) override;            // VLP and Meno3
     Answer messageBox(const QString &text, const QString &title, Buttons buttons) override;
-    void showCongratulations() override;
-    void showHighScores() override;
+    void showCongratulations() override;                          // Form2, modal
+    void showHighScores() override;                               // Form4, the main window disabled
     bool highScoresOpen() const override;
     void closeHighScores() override;
     void setMainEnabled(bool enabled) override;
-    void showAbout() override;
-    void startCommand(const QString &commandLine) override;
-    void setApplicationPointer(Pointer pointer) override;
-    void flushPainting() override;
-    void terminate() override;
+    void showAbout() override;                                    // Form3, modal
+    void startCommand(const QString &commandLine) override;       // a page or a mail, by the desktop
+    void setApplicationPointer(Pointer pointer) override;         // the hand over links, or the arrow
+    void flushPainting() override;                                // what changed, on screen before a pause
+    void terminate() override;                                    // closes every window, ends the program
 
 protected:
     bool event(QEvent *event) override;
@@ -132,12 +146,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildBoard();
-    void buildPanel();
-    void buildMenus();
-    void paintCell(int cell);
+    void buildBoard();          // the thirty cells in Frame1
+    void buildPanel();          // the controls of Frame2, from the table of their designs
+    void buildMenus();          // File and ?, with their shortcut keys
+    void paintCell(int cell);   // a cell's colours and name as last set
+    // The keyboard moved between windows: Form_Activate when it comes back
+    // to this window from another of the game's own.
     void activeWindowChanged(QWindow *window);
-    bool menuShortcut(QKeyEvent *key);
+    bool menuShortcut(QKeyEvent *key);  // F1..F4, Ctrl+F4 with a menu open
     // Notes a control the game changed, to be put on screen before the next pause.
     void changed(QWidget *widget);
     void setLabelText(QLabel *label, const QString &text);
