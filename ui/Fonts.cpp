@@ -3,8 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QRawFont>
 #include <QStringList>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace Fonts {
 
@@ -73,6 +77,16 @@ static QFont make(const QString &family, double points, bool bold)
 QFont tahoma(double points, bool bold)
 {
     return make(QStringLiteral("Tahoma"), points, bold);
+}
+
+int lineTopGap(const QFont &font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.isValid() ? raw.fontTable("OS/2") : QByteArray();
+    if (os2.size() < 76 || raw.unitsPerEm() <= 0)
+        return 0;
+    const int windowsAscent = qRound(read16(os2, 74) * raw.pixelSize() / raw.unitsPerEm());
+    return std::max(0, windowsAscent - QFontMetrics(font).ascent());
 }
 
 QFont courierNew(double points, bool bold)

@@ -9,6 +9,12 @@ namespace Fonts {
 void install();
 
 QFont tahoma(double points, bool bold = false);
+
+// How much lower than the toolkit's own line top the classic look puts text
+// drawn from the top of a label: its lines begin at the font's Windows ascent
+// (usWinAscent), which for Tahoma holds an internal leading that FreeType's
+// ascent leaves out. 0 for fonts whose two ascents agree.
+int lineTopGap(const QFont &font);
 QFont courierNew(double points, bool bold = false);
 
 } // namespace Fonts

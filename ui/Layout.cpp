@@ -46,6 +46,10 @@ QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const
     label->setFont(font);
     label->setAlignment(alignment);
     label->setIndent(0);  // the text starts at the border, even with a frame
+    // Centred text drawn from the top starts where the classic look starts
+    // its lines (with a centred label, the indent applies to the top only).
+    if ((alignment & Qt::AlignTop) && (alignment & Qt::AlignHCenter))
+        label->setIndent(Fonts::lineTopGap(font));
     return label;
 }
 
