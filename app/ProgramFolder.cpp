@@ -27,7 +27,7 @@ QStringList wordLists(const QDir &dir)
 }
 
 // Copies a file in one step: the copy appears whole or not at all, and it is
-// the player's to write even when the original is read-only.
+// the player's to write even when the shipped one is read-only.
 bool copyWhole(const QString &from, const QString &to)
 {
     QFile source(from);

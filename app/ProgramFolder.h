@@ -14,7 +14,7 @@ namespace ProgramFolder {
 struct Choice
 {
     QDir program;    // word lists, Tesmo.ini, TESMO.HIS; the folder the game works in
-    QDir installed;  // the shipped files: voices, pages and the original word lists
+    QDir installed;  // the shipped files: voices, pages and the shipped word lists
     bool ok = true;  // false: the program folder could not be created or written
 };
 
