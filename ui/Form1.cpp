@@ -31,6 +31,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -398,7 +399,7 @@ bool Form1::event(QEvent *event)
     // The event loop is about to paint whatever is pending: the next pause
     // has nothing older to put on screen.
     if (event->type() == QEvent::UpdateRequest) {
-        m_changed.clear();
+        m_dirty = QRegion();
         m_wholeFrame = false;
     }
     return QMainWindow::event(event);
@@ -416,10 +417,8 @@ void Form1::activeWindowChanged(QWindow *window)
         return;  // coming back from another program is no activation of the game's own
     if (!isEnabled()) {
         // A disabled window is not activated by a click: the table keeps the keyboard.
-        if (highScoresOpen()) {
-            m_form4->raise();
-            m_form4->activateWindow();
-        }
+        if (highScoresOpen())
+            showHighScores();
         return;
     }
     if (m_game && !m_terminated && !m_flushing)
@@ -528,8 +527,7 @@ void Form1::paintCell(int cell)
 
 void Form1::changed(QWidget *widget)
 {
-    if (!m_changed.contains(widget))
-        m_changed.append(widget);
+    m_dirty += QRect(widget->parentWidget()->mapTo(this, widget->pos()), widget->size());
 }
 
 void Form1::setLabelText(QLabel *label, const QString &text)
@@ -815,7 +813,7 @@ void Form1::flushPainting()
     // whole window is painted again, as the screen under the box may be stale.
     if (m_wholeFrame) {
         m_wholeFrame = false;
-        m_changed.clear();
+        m_dirty = QRegion();
         const QWidgetList windows = QApplication::topLevelWidgets();
         for (QWidget *window : windows) {
             if (window->isVisible())
@@ -823,10 +821,7 @@ void Form1::flushPainting()
         }
         return;
     }
-    QRegion region;
-    for (QWidget *widget : std::as_const(m_changed))
-        region += QRect(widget->parentWidget()->mapTo(this, widget->pos()), widget->size());
-    m_changed.clear();
+    const QRegion region = std::exchange(m_dirty, QRegion());
     if (isVisible() && !region.isEmpty())
         repaint(region);
 }

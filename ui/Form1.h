@@ -6,7 +6,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QVector>
+#include <QRegion>
 
 #include <functional>
 #include <memory>
@@ -170,7 +170,7 @@ private:
     QPointer<QWindow> m_active;  // the program's window that had the keyboard last
     int m_cellColour[30] = {};  // palette numbers as last painted, to skip repaints
     int m_voice = -1;           // the voice chosen last, -1 before any
-    QVector<QWidget *> m_changed;  // controls changed since the last frame
+    QRegion m_dirty;               // where the game changed controls since the last frame
     bool m_wholeFrame = false;     // a box closed or the window was disabled: paint it all
     bool m_terminated = false;
     bool m_flushing = false;
