@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 #include <QRawFont>
 #include <QStringList>
 #include <QtEndian>
@@ -81,12 +82,20 @@ QFont tahoma(double points, bool bold)
 
 int lineTopGap(const QFont &font)
 {
+    // Measured once per face and size: the board alone has thirty labels of one font.
+    static QHash<QString, int> measured;
+    const QString key = font.key();
+    if (const auto known = measured.constFind(key); known != measured.cend())
+        return *known;
+    int gap = 0;
     const QRawFont raw = QRawFont::fromFont(font);
     const QByteArray os2 = raw.isValid() ? raw.fontTable("OS/2") : QByteArray();
-    if (os2.size() < 76 || raw.unitsPerEm() <= 0)
-        return 0;
-    const int windowsAscent = qRound(read16(os2, 74) * raw.pixelSize() / raw.unitsPerEm());
-    return std::max(0, windowsAscent - QFontMetrics(font).ascent());
+    if (os2.size() >= 76 && raw.unitsPerEm() > 0) {
+        const int windowsAscent = qRound(read16(os2, 74) * raw.pixelSize() / raw.unitsPerEm());
+        gap = std::max(0, windowsAscent - QFontMetrics(font).ascent());
+    }
+    measured.insert(key, gap);
+    return gap;
 }
 
 QFont courierNew(double points, bool bold)
