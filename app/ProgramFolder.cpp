@@ -1,11 +1,7 @@
 #include "app/ProgramFolder.h"
 
-#include "storage/FileNames.h"
 #include "storage/WordListUpgrade.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -24,26 +20,6 @@ QStringList wordLists(const QDir &dir)
             lists << entry;
     }
     return lists;
-}
-
-// Copies a file in one step: the copy appears whole or not at all, and it is
-// the player's to write even when the shipped one is read-only.
-bool copyWhole(const QString &from, const QString &to)
-{
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return false;
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(64 * 1024);
-        if (chunk.isEmpty() || target.write(chunk) != chunk.size()) {
-            target.cancelWriting();
-            return false;
-        }
-    }
-    return target.commit();
 }
 
 } // namespace
@@ -74,15 +50,9 @@ bool prepareUserFolder(const QDir &installedDir, const QDir &userDir)
         return false;
     const QStringList lists = wordLists(installedDir);
     for (const QString &name : lists) {
-        const QString shipped = installedDir.filePath(name);
-        const QString own = FileNames::resolve(userDir, name);
-        if (QFileInfo::exists(own)) {
-            // A newer shipped list replaces the player's, keeping the marks
-            // of the words both share; if that fails the old list still plays.
-            WordListUpgrade::upgrade(shipped, own);
-            continue;
-        }
-        if (!copyWhole(shipped, own))
+        // A newer shipped list replaces the player's, keeping the marks of
+        // the words both share; if that fails the old list still plays.
+        if (WordListUpgrade::place(installedDir.filePath(name), userDir) == WordListUpgrade::Placed::NotCopied)
             return false;
     }
     return true;

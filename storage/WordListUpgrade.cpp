@@ -1,9 +1,11 @@
 #include "storage/WordListUpgrade.h"
 
+#include "storage/FileNames.h"
 #include "storage/WordList.h"
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
 
@@ -11,8 +13,25 @@ namespace WordListUpgrade {
 
 namespace {
 
-constexpr int WordSize = 5;
-constexpr int MarkAt = 5;
+// Copies a file in one step: the copy appears whole or not at all, and it is
+// the player's to write even when the shipped one is read-only.
+bool copyWhole(const QString &from, const QString &to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly))
+        return false;
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(64 * 1024);
+        if (chunk.isEmpty() || target.write(chunk) != chunk.size()) {
+            target.cancelWriting();
+            return false;
+        }
+    }
+    return target.commit();
+}
 
 // Reads the next whole record; the caller has checked that one is there.
 bool nextRecord(QFile &file, QByteArray *record)
@@ -23,7 +42,7 @@ bool nextRecord(QFile &file, QByteArray *record)
 
 bool isDrawn(const QByteArray &record)
 {
-    return record.at(MarkAt) != '.';
+    return record.at(WordList::WordLength) != '.';
 }
 
 } // namespace
@@ -50,11 +69,11 @@ bool upgrade(const QString &shippedPath, const QString &playerPath)
         if (!nextRecord(player, &mine))
             return false;
         if (isDrawn(mine))
-            drawn.insert(mine.left(WordSize));
+            drawn.insert(mine.left(WordList::WordLength));
         if (sameWords) {
             if (!nextRecord(shipped, &theirs))
                 return false;
-            sameWords = mine.left(WordSize) == theirs.left(WordSize);
+            sameWords = mine.left(WordList::WordLength) == theirs.left(WordList::WordLength);
         }
     }
     player.close();
@@ -71,8 +90,8 @@ bool upgrade(const QString &shippedPath, const QString &playerPath)
             out.cancelWriting();
             return false;
         }
-        QByteArray record = theirs.left(WordSize);
-        record.append(drawn.contains(record) ? '*' : theirs.at(MarkAt));
+        QByteArray record = theirs.left(WordList::WordLength);
+        record.append(drawn.contains(record) ? '*' : theirs.at(WordList::WordLength));
         record.append("\r\n", 2);
         if (out.write(record) != WordList::RecordSize) {
             out.cancelWriting();
@@ -84,6 +103,15 @@ bool upgrade(const QString &shippedPath, const QString &playerPath)
         return false;
     }
     return out.commit();
+}
+
+Placed place(const QString &shippedPath, const QDir &folder)
+{
+    // The same lookup as the game's, so the list upgraded is the list played.
+    const QString player = FileNames::resolve(folder, QFileInfo(shippedPath).fileName());
+    if (QFileInfo::exists(player))
+        return upgrade(shippedPath, player) ? Placed::Upgraded : Placed::NotUpgraded;
+    return copyWhole(shippedPath, player) ? Placed::Copied : Placed::NotCopied;
 }
 
 } // namespace WordListUpgrade

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 
 // Moving a player's word list to a newer shipped list without losing the
@@ -11,5 +12,11 @@ namespace WordListUpgrade {
 // player's list marked drawn ('*'). A list with the same words is left as it is. Returns false on failure,
 // and then the player's file is unchanged.
 bool upgrade(const QString &shippedPath, const QString &playerPath);
+
+// Places a shipped list in a program folder: copied, in one step, when the folder
+// holds no list of that name in any letter case; otherwise the list the game would
+// play there is upgraded as above.
+enum class Placed { Copied, Upgraded, NotCopied, NotUpgraded };
+Placed place(const QString &shippedPath, const QDir &folder);
 
 } // namespace WordListUpgrade

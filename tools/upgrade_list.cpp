@@ -4,13 +4,10 @@
 // would play is brought up to the shipped one, keeping the mark of every word
 // both lists share. Exit status 0 on success; on failure the player's list is
 // left as it was and the status is 1.
-#include "storage/FileNames.h"
 #include "storage/WordListUpgrade.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
@@ -23,15 +20,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: tesmo-upgrade-list SHIPPED FOLDER\n");
         return 2;
     }
-    const QString shipped = args.at(1);
-    const QDir folder(args.at(2));
-    // The same lookup as the game's, so the list upgraded is the list played.
-    const QString player = FileNames::resolve(folder, QFileInfo(shipped).fileName());
-    const bool present = QFileInfo::exists(player);
-    const bool ok = present ? WordListUpgrade::upgrade(shipped, player) : QFile::copy(shipped, player);
-    if (!ok) {
-        std::fprintf(stderr, "tesmo-upgrade-list: could not bring %s up to %s; it is left as it was\n",
-                     qPrintable(player), qPrintable(shipped));
+    const WordListUpgrade::Placed placed = WordListUpgrade::place(args.at(1), QDir(args.at(2)));
+    if (placed == WordListUpgrade::Placed::NotCopied || placed == WordListUpgrade::Placed::NotUpgraded) {
+        std::fprintf(stderr, "tesmo-upgrade-list: could not place %s in %s; the list there is left as it was\n",
+                     qPrintable(args.at(1)), qPrintable(args.at(2)));
         return 1;
     }
     return 0;
