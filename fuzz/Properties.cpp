@@ -9,7 +9,6 @@
 #include <QFile>
 
 #include <cstring>
-#include <unistd.h>
 
 namespace Properties {
 
@@ -107,19 +106,10 @@ QString wordListOnFile(const QByteArray &input, const QString &path)
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(before) != before.size())
             return QStringLiteral("cannot prepare the list file");
     }
-    SafeFile::Error error = SafeFile::Error::None;
-    const int fd = SafeFile::openForUpdate(path, &error);
-    if (fd < 0)
+    // Opened as the game opens a list.
+    const WordList::DrawResult result = WordList::drawFromFile(path, randomOf(input), {});
+    if (result.status == WordList::DrawStatus::Missing || result.status == WordList::DrawStatus::CannotOpen)
         return QStringLiteral("a regular list file did not open");
-    WordList::DrawResult result;
-    {
-        QFile file;
-        if (!file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
-            ::close(fd);
-            return QStringLiteral("the descriptor did not open");
-        }
-        result = WordList::draw(file, randomOf(input), {});
-    }
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     return checkDraw(before, file.readAll(), result, allDrawn(before) && WordList::recordCount(before.size()) > 0);

@@ -33,7 +33,7 @@ void stamp(QByteArray *block, char mark)
 {
     char *data = block->data();
     for (qsizetype at = 0; at < block->size(); at += RecordSize) {
-        data[at + 5] = mark;
+        data[at + WordLength] = mark;
         data[at + 6] = '\r';
         data[at + 7] = '\n';
     }
@@ -93,7 +93,7 @@ DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhaus
             return result;
         const char *data = block.constData();
         for (qint64 k = 0; k < count; ++k) {
-            if (data[k * RecordSize + 5] == '.') {
+            if (data[k * RecordSize + WordLength] == '.') {
                 found = first + k;
                 record = block.mid(k * RecordSize, RecordSize);
                 break;
@@ -122,7 +122,7 @@ DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhaus
         return result;
     }
     result.status = DrawStatus::Ok;
-    result.word = record.left(5);
+    result.word = record.left(WordLength);
     result.record = found;
     return result;
 }
