@@ -41,12 +41,10 @@ int main(int argc, char *argv[])
 
     Form1 form(Form1::Services{&clock, &random, &sound, folders.program, folders.installed.absolutePath()});
     form.load();
-    int status = 0;
-    if (!form.terminated()) {
-        form.show();
-        status = app.exec();
-    }
-    // The game ends right after starting its goodbye: let it be heard.
-    sound.waitForLastClip();
-    return status;
+    // The game ends right after starting its goodbye: the voice player,
+    // gone last, waits for it to be heard.
+    if (form.terminated())
+        return 0;
+    form.show();
+    return app.exec();
 }

@@ -15,7 +15,7 @@ struct OpenAl
     X(alcOpenDevice) X(alcCloseDevice) X(alcCreateContext) X(alcDestroyContext) \
     X(alcMakeContextCurrent) X(alcIsExtensionPresent) X(alcGetProcAddress) X(alcGetIntegerv) \
     X(alGetError) X(alGenSources) X(alDeleteSources) X(alGenBuffers) X(alDeleteBuffers) \
-    X(alBufferData) X(alSourcei) X(alGetSourcei) X(alSourcePlay) X(alSourceStop)
+    X(alBufferData) X(alSourcei) X(alSourcePlay) X(alSourceStop)
 #define TESMO_DECLARE(name) decltype(&::name) name = nullptr;
     TESMO_AL_FUNCTIONS(TESMO_DECLARE)
 };
