@@ -12,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    Fonts::preload();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesmo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TESMO_APP_ID));

@@ -3,6 +3,8 @@
 //   tesmo_probe enter FOLDER N   Enter on a typed guess to the first cell of the row on screen
 //   tesmo_probe row FOLDER N     CPU time and wake-ups of a rated row, its five real pauses included
 //   tesmo_probe idle FOLDER S    CPU time and wake-ups of the idle window
+//   tesmo_probe shot FOLDER PNG  the window as first shown, with a fixed draw, saved as a picture
+//                                (to check that a change leaves every pixel as it was)
 // FOLDER holds the word lists; the game reads and writes its files there.
 
 #include "bench/Probe.h"
@@ -46,6 +48,13 @@ private:
     qint64 m_day = 0;
 };
 
+// Always the middle of the range: the same word and the same board each run.
+class FixedRandom : public RandomSource
+{
+public:
+    double next() override { return 0.5; }
+};
+
 // The real clock, counting the pauses it sleeps in.
 class CountingClock : public Clock
 {
@@ -67,21 +76,30 @@ private:
 
 int main(int argc, char *argv[])
 {
+    Fonts::preload();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesmo"));
     Fonts::install();
     const QByteArray mode = argc > 1 ? argv[1] : "launch";
     const QDir programDir(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath());
-    const int count = argc > 3 ? std::atoi(argv[3]) : 10;
+    const int count = argc > 3 && mode != "shot" ? std::atoi(argv[3]) : 10;
     QDir::setCurrent(programDir.absolutePath());
 
     ZeroPauseClock zeroPause;
     CountingClock realClock;
     Clock *clock = mode == "row" || mode == "idle" ? static_cast<Clock *>(&realClock) : &zeroPause;
-    SystemRandom random;
+    SystemRandom systemRandom;
+    FixedRandom fixedRandom;
+    RandomSource &random = mode == "shot" ? static_cast<RandomSource &>(fixedRandom) : systemRandom;
     OpenAlSoundPlayer sound(programDir);
 
     Form1 form(Form1::Services{clock, &random, &sound, programDir});
+    if (mode == "shot") {
+        form.load();
+        form.show();
+        Probe::waitExposed(&form);
+        return form.grab().save(QString::fromLocal8Bit(argc > 3 ? argv[3] : "shot.png")) ? 0 : 1;
+    }
     if (mode == "launch") {
         Probe::FirstFrame frame(&form);
         form.load();

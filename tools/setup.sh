@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-private-dev qt6-qpa-plugins
   libopenal-dev libsndfile1-dev sound-theme-freedesktop
   pulseaudio pulseaudio-utils libpulse-dev
-  fonts-wine fonts-liberation fontconfig
+  fonts-wine fonts-liberation fontconfig libfontconfig-dev
   qt6-translations-l10n desktop-file-utils appstream passwd util-linux
   clang libclang-rt-14-dev
 )

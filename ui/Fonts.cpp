@@ -9,7 +9,10 @@
 #include <QStringList>
 #include <QtEndian>
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
+#include <thread>
 
 namespace Fonts {
 
@@ -48,7 +51,18 @@ QByteArray heavierBold(QByteArray data)
     return data;
 }
 
+// Loading the configuration (some fifty files of rules, then the caches of
+// every installed font) is the longest single step of a start. Joined at
+// the latest when the program ends.
+std::jthread g_configLoader;
+
 } // namespace
+
+void preload()
+{
+    if (!g_configLoader.joinable())
+        g_configLoader = std::jthread([] { FcInit(); });
+}
 
 void install()
 {
@@ -56,6 +70,8 @@ void install()
     if (done)
         return;
     done = true;
+    if (g_configLoader.joinable())
+        g_configLoader.join();
     QDir fonts(QStringLiteral("/usr/share/wine/fonts"));
     QFontDatabase::addApplicationFont(fonts.filePath(QStringLiteral("tahoma.ttf")));
     QFile bold(fonts.filePath(QStringLiteral("tahomabd.ttf")));
