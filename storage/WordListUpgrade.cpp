@@ -9,6 +9,9 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <algorithm>
+#include <cstring>
+
 namespace WordListUpgrade {
 
 namespace {
@@ -45,6 +48,28 @@ bool isDrawn(const QByteArray &record)
     return record.at(WordList::WordLength) != '.';
 }
 
+// Whether the first records of both lists hold the same words, in the same
+// order, whatever their marks: compared block by block, 64 KiB at a time.
+// A failed read counts as a difference.
+bool sameWords(QFile &a, QFile &b, qint64 records)
+{
+    constexpr qint64 BlockRecords = 64 * 1024 / WordList::RecordSize;
+    QByteArray blockA(BlockRecords * WordList::RecordSize, Qt::Uninitialized);
+    QByteArray blockB(blockA.size(), Qt::Uninitialized);
+    for (qint64 done = 0; done < records;) {
+        const qint64 count = std::min(BlockRecords, records - done);
+        const qint64 bytes = count * WordList::RecordSize;
+        if (a.read(blockA.data(), bytes) != bytes || b.read(blockB.data(), bytes) != bytes)
+            return false;
+        for (qint64 at = 0; at < bytes; at += WordList::RecordSize) {
+            if (std::memcmp(blockA.constData() + at, blockB.constData() + at, WordList::WordLength) != 0)
+                return false;
+        }
+        done += count;
+    }
+    return true;
+}
+
 } // namespace
 
 bool upgrade(const QString &shippedPath, const QString &playerPath)
@@ -58,27 +83,23 @@ bool upgrade(const QString &shippedPath, const QString &playerPath)
     // A list without a word cannot be drawn from: never hand one to a player.
     if (shippedRecords <= 0)
         return false;
+    // The usual case, at every start of an installed game: nothing to do.
+    if (playerRecords == shippedRecords && sameWords(player, shipped, playerRecords))
+        return true;
 
-    // One pass over the player's list: the words it has drawn, and whether
-    // its words are those of the shipped list, record for record.
+    // The words the player's list has drawn.
     QSet<QByteArray> drawn;
-    bool sameWords = playerRecords == shippedRecords;
     QByteArray mine;
     QByteArray theirs;
+    if (!player.seek(0))
+        return false;
     for (qint64 i = 0; i < playerRecords; ++i) {
         if (!nextRecord(player, &mine))
             return false;
         if (isDrawn(mine))
             drawn.insert(mine.left(WordList::WordLength));
-        if (sameWords) {
-            if (!nextRecord(shipped, &theirs))
-                return false;
-            sameWords = mine.left(WordList::WordLength) == theirs.left(WordList::WordLength);
-        }
     }
     player.close();
-    if (sameWords)
-        return true;
 
     if (!shipped.seek(0))
         return false;

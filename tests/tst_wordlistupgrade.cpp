@@ -36,6 +36,16 @@ private slots:
             << TestFiles::wordList({"CANTO", "ABACO"}, {"CANTO"})
             << TestFiles::wordList({"ABACO", "CANTO"})
             << TestFiles::wordList({"ABACO", "CANTO"}, {"CANTO"});
+        // Lists are compared in 64 KiB blocks (8,192 records): a change in the
+        // second block alone must still be seen.
+        QStringList many;
+        for (int k = 0; k < 9000; ++k)
+            many << QString(QChar('A' + k / 676)) + QChar('A' + k / 26 % 26) + QChar('A' + k % 26) + QStringLiteral("XX");
+        QStringList changed = many;
+        changed[8500] = QStringLiteral("ZZZZZ");
+        QTest::newRow("one word changed in the second block")
+            << TestFiles::wordList(many, {many[3], many[8500]}) << TestFiles::wordList(changed)
+            << TestFiles::wordList(changed, {many[3]});
         QTest::newRow("damaged tail of the player's list dropped")
             << TestFiles::wordList({"ABACO", "BANCO"}, {"BANCO"}) + "CAN"
             << TestFiles::wordList({"ABACO", "BANCO", "CANTO"})
