@@ -8,14 +8,17 @@
 // FOLDER holds the word lists; the game reads and writes its files there.
 
 #include "bench/Probe.h"
+#include "app/ProgramFolder.h"
 #include "app/SystemServices.h"
 #include "sound/OpenAlSoundPlayer.h"
 #include "ui/Fonts.h"
 #include "ui/Form1.h"
 
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTranslator>
 
 #include <cmath>
 #include <cstdlib>
@@ -79,10 +82,15 @@ int main(int argc, char *argv[])
     Fonts::preload();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesmo"));
+    QTranslator qtStrings;
+    if (qtStrings.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtStrings);
     Fonts::install();
     const QByteArray mode = argc > 1 ? argv[1] : "launch";
-    const QDir programDir(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath());
     const int count = argc > 3 && mode != "shot" ? std::atoi(argv[3]) : 10;
+    // A folder the game can write in is its own program folder, as in a build.
+    const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath();
+    const QDir programDir = ProgramFolder::choose(folder, QString(), ProgramFolder::userFolder()).program;
     QDir::setCurrent(programDir.absolutePath());
 
     ZeroPauseClock zeroPause;

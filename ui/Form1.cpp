@@ -339,6 +339,10 @@ void Form1::buildPanel()
 
 void Form1::buildMenus()
 {
+    // The menu bar belongs to the window as designed, on every desktop: it is
+    // never handed over to a desktop's global menu (and the desktop is not
+    // even asked for one, a round trip at every start).
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     auto add = [this](QMenu *menu, const QString &name, const QString &caption, const QKeySequence &key = {}) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(name);
