@@ -51,9 +51,10 @@ QByteArray heavierBold(QByteArray data)
     return data;
 }
 
-// Loading the configuration (some fifty files of rules, then the caches of
-// every installed font) is the longest single step of a start. Joined at
-// the latest when the program ends.
+// Loading the configuration (about fifty files of rules, then the caches of
+// every installed font) is the longest single step of a start. Fontconfig
+// makes its configuration once whichever thread asks first, so the toolkit
+// simply finds it ready. Joined at the latest when the program ends.
 std::jthread g_configLoader;
 
 } // namespace
