@@ -320,7 +320,8 @@ void announceRow(Form1 &form, int row, const int colours[5])
     form.Text1->setAccessibleDescription(sentence);
     // Screen readers take a change of description as a message only in
     // their latest versions; a notification that appears they read at once.
-    if (auto *notice = form.findChild<QWidget *>(QString::fromLatin1(NoticeName))) {
+    if (auto *notice = form.centralWidget()->findChild<QWidget *>(QString::fromLatin1(NoticeName),
+                                                                   Qt::FindDirectChildrenOnly)) {
         notice->hide();
         notice->setAccessibleName(sentence);
         notice->show();

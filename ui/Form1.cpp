@@ -226,7 +226,7 @@ void Form1::buildBoard()
                                  Fonts::tahoma(36, true), CentredText);
         cell->setObjectName(QStringLiteral("Label1_%1").arg(i));
         Label1[i] = cell;
-        paintCell(i);
+        setLabelColours(cell, Qt::black, qbColor(m_cellColour[i]), true);
     }
 }
 
@@ -526,7 +526,11 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::paintCell(int cell)
 {
-    setLabelColours(Label1[cell], Qt::black, qbColor(m_cellColour[cell]), true);
+    // The text colour and the border were set with the board; only the
+    // background changes.
+    QPalette palette = Label1[cell]->palette();
+    palette.setColor(QPalette::Window, qbColor(m_cellColour[cell]));
+    Label1[cell]->setPalette(palette);
 }
 
 void Form1::changed(QWidget *widget)

@@ -149,7 +149,7 @@ private:
     void buildBoard();          // the thirty cells in Frame1
     void buildPanel();          // the controls of Frame2, from the table of their designs
     void buildMenus();          // File and ?, with their shortcut keys
-    void paintCell(int cell);   // a cell's colours and name as last set
+    void paintCell(int cell);   // a cell's background in its colour as last set
     // The keyboard moved between windows: Form_Activate when it comes back
     // to this window from another of the game's own.
     void activeWindowChanged(QWindow *window);
