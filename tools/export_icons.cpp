@@ -1,23 +1,30 @@
 // Writes the program's icon, as the game draws it, into a hicolor icon theme
-// tree: <folder>/<size>x<size>/apps/<name>.png for the usual sizes.
+// tree: <folder>/<size>x<size>/apps/<name>.png for each size given.
 #include "ui/Artwork.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <cstdlib>
+
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        QTextStream(stderr) << "usage: export_icons <folder> <icon name>\n";
+    if (argc < 4) {
+        QTextStream(stderr) << "usage: export_icons <folder> <icon name> <size>...\n";
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
     const QString name = QString::fromLocal8Bit(argv[2]);
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int k = 3; k < argc; ++k) {
+        const int size = std::atoi(argv[k]);
+        if (size <= 0) {
+            QTextStream(stderr) << "not a size: " << argv[k] << '\n';
+            return 2;
+        }
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
         const QString file = root.filePath(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
         if (!root.mkpath(folder) || !Artwork::programIconPicture(size).save(file, "PNG")) {
