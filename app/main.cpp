@@ -1,4 +1,5 @@
 #include "app/ProgramFolder.h"
+#include "app/Startup.h"
 #include "app/SystemServices.h"
 #include "sound/OpenAlSoundPlayer.h"
 #include "ui/Fonts.h"
@@ -7,22 +8,13 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     Fonts::preload();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tesmo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TESMO_APP_ID));
-
-    // The game speaks Italian whatever the desktop's language, Qt's own
-    // strings (the text boxes' context menus) included.
-    QTranslator qtStrings;
-    if (qtStrings.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtStrings);
-    Fonts::install();
+    Startup::prepareApplication();
 
     // The program's folder holds the word lists and the files the game
     // writes; it is also the folder the game works in. Voices and pages are

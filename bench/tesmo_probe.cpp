@@ -9,16 +9,16 @@
 
 #include "bench/Probe.h"
 #include "app/ProgramFolder.h"
+#include "app/Startup.h"
 #include "app/SystemServices.h"
 #include "sound/OpenAlSoundPlayer.h"
+#include "tests/FakeServices.h"
 #include "ui/Fonts.h"
 #include "ui/Form1.h"
 
 #include <QDir>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTranslator>
 
 #include <cmath>
 #include <cstdlib>
@@ -51,13 +51,6 @@ private:
     qint64 m_day = 0;
 };
 
-// Always the middle of the range: the same word and the same board each run.
-class FixedRandom : public RandomSource
-{
-public:
-    double next() override { return 0.5; }
-};
-
 // The real clock, counting the pauses it sleeps in.
 class CountingClock : public Clock
 {
@@ -81,11 +74,7 @@ int main(int argc, char *argv[])
 {
     Fonts::preload();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tesmo"));
-    QTranslator qtStrings;
-    if (qtStrings.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtStrings);
-    Fonts::install();
+    Startup::prepareApplication();
     const QByteArray mode = argc > 1 ? argv[1] : "launch";
     const int count = argc > 3 && mode != "shot" ? std::atoi(argv[3]) : 10;
     // A folder the game can write in is its own program folder, as in a build.
@@ -97,7 +86,8 @@ int main(int argc, char *argv[])
     CountingClock realClock;
     Clock *clock = mode == "row" || mode == "idle" ? static_cast<Clock *>(&realClock) : &zeroPause;
     SystemRandom systemRandom;
-    FixedRandom fixedRandom;
+    FakeRandom fixedRandom;  // always the middle of the range: the same word and board each run
+    fixedRandom.fallback = 0.5;
     RandomSource &random = mode == "shot" ? static_cast<RandomSource &>(fixedRandom) : systemRandom;
     OpenAlSoundPlayer sound(programDir);
 
