@@ -234,7 +234,7 @@ int main(int argc, char *argv[])
     const int listRuns = quick ? 5 : 11;
 
     std::map<std::string, Results> all;  // measure -> {tesmo, floor}
-    auto pair = [&](const char *measure, const QStringList &tesmoArgs, const QStringList &floorArgs,
+    auto pair = [&](const QStringList &tesmoArgs, const QStringList &floorArgs,
                     const std::map<std::string, std::string> &keys) {
         Results tesmo, floor;
         runProbe(QStringLiteral("tesmo_probe"), tesmoArgs, &tesmo);
@@ -245,24 +245,23 @@ int main(int argc, char *argv[])
             for (double v : floor[key].values)
                 all[name]["floor"].add(v);
         }
-        (void)measure;
     };
 
     std::fprintf(stderr, "launch...\n");
     for (int k = 0; k < launchRuns; ++k)
-        pair("launch", {QStringLiteral("launch"), lists}, {QStringLiteral("launch")},
+        pair({QStringLiteral("launch"), lists}, {QStringLiteral("launch")},
              {{"wall_first_ms", "launch wall"}, {"frame_cpu_ms", "launch cpu"}});
     std::fprintf(stderr, "enter...\n");
     for (int k = 0; k < enterProcesses; ++k)
-        pair("enter", {QStringLiteral("enter"), lists, QString::number(enterRows)},
+        pair({QStringLiteral("enter"), lists, QString::number(enterRows)},
              {QStringLiteral("enter"), QString::number(enterRows)}, {{"enter_ms", "enter"}});
     std::fprintf(stderr, "rows...\n");
-    pair("row", {QStringLiteral("row"), lists, QString::number(rowCount)},
+    pair({QStringLiteral("row"), lists, QString::number(rowCount)},
          {QStringLiteral("row"), QString::number(rowCount)},
          {{"row_cpu_ms", "row cpu"}, {"row_wakeups", "row wakeups"}});
     std::fprintf(stderr, "idle...\n");
     for (int k = 0; k < idleRuns; ++k)
-        pair("idle", {QStringLiteral("idle"), lists, QString::number(idleSeconds)},
+        pair({QStringLiteral("idle"), lists, QString::number(idleSeconds)},
              {QStringLiteral("idle"), QString::number(idleSeconds)},
              {{"idle_cpu_pct", "idle cpu"}, {"idle_wakeups_per_s", "idle wakeups"}});
     std::fprintf(stderr, "word lists...\n");
