@@ -1,5 +1,6 @@
 #include "app/ProgramFolder.h"
 
+#include "storage/WordList.h"
 #include "storage/WordListUpgrade.h"
 
 #include <QStandardPaths>
@@ -9,14 +10,12 @@ namespace ProgramFolder {
 
 namespace {
 
-const QString ListPrefix = QStringLiteral("tesmodat.");
-
 QStringList wordLists(const QDir &dir)
 {
     QStringList lists;
     const QStringList entries = dir.entryList(QDir::Files, QDir::Name);
     for (const QString &entry : entries) {
-        if (entry.startsWith(ListPrefix, Qt::CaseInsensitive))
+        if (entry.startsWith(QLatin1String(WordList::FilePrefix), Qt::CaseInsensitive))
             lists << entry;
     }
     return lists;

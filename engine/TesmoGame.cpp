@@ -198,7 +198,7 @@ void TesmoGame::Records_Click()
 
 QString TesmoGame::listFileName() const
 {
-    return QStringLiteral("tesmodat.") + QString::number(m_state.Dictionary);
+    return QLatin1String(WordList::FilePrefix) + QString::number(m_state.Dictionary);
 }
 
 bool TesmoGame::drawWord(QString *failure)

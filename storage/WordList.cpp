@@ -13,10 +13,6 @@ namespace WordList {
 
 namespace {
 
-// The list is read and rewritten a block of records at a time: a few system
-// calls for the whole scan, and never more than one block in memory.
-constexpr qint64 BlockRecords = 65536 / RecordSize;
-
 bool readRecords(QIODevice &file, qint64 first, qint64 count, QByteArray *block)
 {
     block->resize(count * RecordSize);
@@ -56,7 +52,7 @@ bool release(QIODevice &file, qint64 n, DrawStatus *status)
             *status = DrawStatus::ReadError;
             return false;
         }
-        stamp(&block, '.');
+        stamp(&block, FreeMark);
         if (!writeRecords(file, first, block) || !flushed(file)) {
             *status = DrawStatus::WriteError;
             return false;
@@ -93,7 +89,7 @@ DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhaus
             return result;
         const char *data = block.constData();
         for (qint64 k = 0; k < count; ++k) {
-            if (data[k * RecordSize + WordLength] == '.') {
+            if (data[k * RecordSize + WordLength] == FreeMark) {
                 found = first + k;
                 record = block.mid(k * RecordSize, RecordSize);
                 break;
@@ -116,7 +112,7 @@ DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhaus
         }
     }
 
-    stamp(&record, '*');
+    stamp(&record, DrawnMark);
     if (!writeRecords(file, found, record) || !flushed(file)) {
         result.status = DrawStatus::WriteError;
         return result;

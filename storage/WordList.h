@@ -12,8 +12,16 @@
 // whole record are never touched.
 namespace WordList {
 
+// The lists are tesmodat.1 (Italian), tesmodat.2 (English) and tesmodat.3 (Latin).
+constexpr char FilePrefix[] = "tesmodat.";
+
 constexpr int RecordSize = 8;
 constexpr int WordLength = 5;   // the word's bytes; the mark follows them
+constexpr char FreeMark = '.';
+constexpr char DrawnMark = '*';  // the mark a draw sets
+// Files are read and rewritten a block of records at a time: a few system
+// calls for the whole list, and never more than one block in memory.
+constexpr qint64 BlockRecords = 65536 / RecordSize;
 
 // Missing and CannotOpen come only from drawFromFile.
 enum class DrawStatus { Ok, NoRecords, ReadError, WriteError, Missing, CannotOpen };

@@ -45,15 +45,15 @@ bool nextRecord(QFile &file, QByteArray *record)
 
 bool isDrawn(const QByteArray &record)
 {
-    return record.at(WordList::WordLength) != '.';
+    return record.at(WordList::WordLength) != WordList::FreeMark;
 }
 
 // Whether the first records of both lists hold the same words, in the same
-// order, whatever their marks: compared block by block, 64 KiB at a time.
+// order, whatever their marks: compared block by block.
 // A failed read counts as a difference.
 bool sameWords(QFile &a, QFile &b, qint64 records)
 {
-    constexpr qint64 BlockRecords = 64 * 1024 / WordList::RecordSize;
+    using WordList::BlockRecords;
     QByteArray blockA(BlockRecords * WordList::RecordSize, Qt::Uninitialized);
     QByteArray blockB(blockA.size(), Qt::Uninitialized);
     for (qint64 done = 0; done < records;) {
@@ -112,7 +112,7 @@ bool upgrade(const QString &shippedPath, const QString &playerPath)
             return false;
         }
         QByteArray record = theirs.left(WordList::WordLength);
-        record.append(drawn.contains(record) ? '*' : theirs.at(WordList::WordLength));
+        record.append(drawn.contains(record) ? WordList::DrawnMark : theirs.at(WordList::WordLength));
         record.append("\r\n", 2);
         if (out.write(record) != WordList::RecordSize) {
             out.cancelWriting();
