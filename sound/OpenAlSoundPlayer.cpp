@@ -130,6 +130,7 @@ private:
             m_al->alGetError();
             m_al->alGenSources(1, &m_source);
             if (m_al->alGetError() == AL_NO_ERROR) {
+                m_tellsDisconnect = m_al->alcIsExtensionPresent(m_device, "ALC_EXT_disconnect");
                 if (m_al->alcIsExtensionPresent(m_device, "ALC_SOFT_device_clock"))
                     m_deviceLatency = reinterpret_cast<LPALCGETINTEGER64VSOFT>(
                         m_al->alcGetProcAddress(m_device, "alcGetInteger64vSOFT"));
@@ -145,7 +146,7 @@ private:
 
     bool connected() const
     {
-        if (!m_al->alcIsExtensionPresent(m_device, "ALC_EXT_disconnect"))
+        if (!m_tellsDisconnect)
             return true;
         ALCint value = 1;
         m_al->alcGetIntegerv(m_device, ALC_CONNECTED, 1, &value);
@@ -234,6 +235,7 @@ private:
     ALuint m_source = 0;
     std::map<const Clip *, ALuint> m_buffers;
     LPALCGETINTEGER64VSOFT m_deviceLatency = nullptr;
+    bool m_tellsDisconnect = false;  // the device can say it was unplugged
     bool m_deviceFailed = false;
 };
 
