@@ -493,8 +493,7 @@ TesmoGame::HighScoreListing TesmoGame::AGGIORNARECORD()
         loadHighScores(path);
         m_highScores[HighScores::NewResultSlot - 1] = {m_state.PlayerName, points};
         HighScores::rank(&m_highScores);
-        saveError = lock.busy() ? SafeFile::Error::Busy
-                                : SafeFile::replace(path, HighScores::serialize(m_highScores));
+        saveError = lock.replace(path, HighScores::serialize(m_highScores));
         m_resultPending = false;
     } else {
         loadHighScores(FileNames::resolve(m_s.programDir, name));
@@ -532,9 +531,7 @@ bool TesmoGame::SALVAINI()
     const QString name = QString::fromLatin1(Settings::FileName);
     const SafeFile::Lock lock(m_s.programDir, name);
     m_settingsPath = FileNames::resolve(m_s.programDir, name);
-    m_settingsError = lock.busy() ? SafeFile::Error::Busy
-                                  : SafeFile::replace(m_settingsPath, Settings::serialize(m_state.PlayerName, voice,
-                                                                                          m_state.MaxAttempts));
+    m_settingsError = lock.replace(m_settingsPath, Settings::serialize(m_state.PlayerName, voice, m_state.MaxAttempts));
     return m_settingsError == SafeFile::Error::None;
 }
 

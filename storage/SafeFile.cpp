@@ -236,6 +236,11 @@ Lock::~Lock()
     delete d;
 }
 
+Error Lock::replace(const QString &path, const QByteArray &data) const
+{
+    return m_busy ? Error::Busy : SafeFile::replace(path, data);
+}
+
 void removeLeftovers(const QDir &dir, const QStringList &names)
 {
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);

@@ -58,6 +58,9 @@ public:
     // lock that cannot even be created (a full disk, a read-only folder)
     // is not "busy": the save itself then fails and tells why.
     bool busy() const { return m_busy; }
+    // Replaces the locked file as replace() does; Busy, writing nothing, when
+    // another copy of the game kept it locked.
+    Error replace(const QString &path, const QByteArray &data) const;
 
 private:
     struct Private;
