@@ -60,9 +60,10 @@ public:
     virtual void showAbout() = 0;                          // modal; returns when closed
 
     // Opens a page, a mail or a local file with the desktop's own application:
-    // "Start " or "start " followed by the target. Returns at once; a failure
-    // is never reported and never stops the game.
-    virtual void startCommand(const QString &commandLine) = 0;
+    // "Start " or "start " followed by the target. Returns at once, without
+    // waiting for the application, saying whether the desktop took the target.
+    enum class Opened { Yes, NoFile, NoApplication };
+    virtual Opened startCommand(const QString &commandLine) = 0;
 
     // Pointer and painting.
     virtual void setApplicationPointer(Pointer pointer) = 0;

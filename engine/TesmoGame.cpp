@@ -653,29 +653,42 @@ void TesmoGame::Aiuto_Click()
         m_s.window->messageBox(QuickHelp, QStringLiteral("Tesmo - Help"), GameWindow::Buttons::Ok);
 }
 
+void TesmoGame::openTarget(const QString &commandLine)
+{
+    const GameWindow::Opened opened = m_s.window->startCommand(commandLine);
+    if (opened == GameWindow::Opened::Yes || m_ended)
+        return;
+    // The target is what follows the command word "Start".
+    const QString target = commandLine.section(QLatin1Char(' '), 1, -1, QString::SectionSkipEmpty);
+    const QString reason = opened == GameWindow::Opened::NoFile ? QStringLiteral("il file non c'è")
+                                                                 : QStringLiteral("manca un programma che lo apra");
+    m_s.window->messageBox(QStringLiteral("Non si può aprire \"%1\": %2.").arg(target, reason),
+                           QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+}
+
 void TesmoGame::MenuAiuto1_Click()
 {
-    m_s.window->startCommand(QStringLiteral("Start tesmo.htm"));
+    openTarget(QStringLiteral("Start tesmo.htm"));
 }
 
 void TesmoGame::MenuMail_Click()
 {
-    m_s.window->startCommand(QStringLiteral("Start mailto:") + Links::MailAddress);
+    openTarget(QStringLiteral("Start mailto:") + Links::MailAddress);
 }
 
 void TesmoGame::menuPHP_Click()
 {
-    m_s.window->startCommand(QStringLiteral("Start ") + Links::HomePage);
+    openTarget(QStringLiteral("Start ") + Links::HomePage);
 }
 
 void TesmoGame::VLP_Click()
 {
-    m_s.window->startCommand(QStringLiteral("start vlp.htm"));
+    openTarget(QStringLiteral("start vlp.htm"));
 }
 
 void TesmoGame::menuVLPONLine_Click()
 {
-    m_s.window->startCommand(QStringLiteral("Start ") + Links::ShopPage);
+    openTarget(QStringLiteral("Start ") + Links::ShopPage);
 }
 
 void TesmoGame::About_Click()
@@ -688,7 +701,7 @@ void TesmoGame::About_Click()
 
 void TesmoGame::Label12_Click()
 {
-    m_s.window->startCommand(QStringLiteral("start ") + Links::HomePage);
+    openTarget(QStringLiteral("start ") + Links::HomePage);
 }
 
 // ---------------------------------------------------------------- pointer

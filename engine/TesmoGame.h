@@ -103,6 +103,9 @@ public:
     void menuVLPONLine_Click(); // menu "Acquista VLP On-line ...": the maker's shop page
     void About_Click();         // menu "About" (F4): the about window, then the voice "Tesmo"
     void Label12_Click();       // the link label under the board: the maker's home page
+    // Runs a start command line ("Start " and a page, a mail or a local file);
+    // a target the desktop cannot open is told in a "TESMO" box and the game goes on.
+    void openTarget(const QString &commandLine);
 
     // Pointer over the link label and back to the arrow.
     void Label12_MouseMove();   // over the link label: the hand

@@ -132,7 +132,11 @@ public:
     void closeHighScores() override { highScores = false; }
     void setMainEnabled(bool on) override { enabled = on; }
     void showAbout() override { log << QStringLiteral("about"); }
-    void startCommand(const QString &commandLine) override { log << QStringLiteral("start: ") + commandLine; }
+    Opened startCommand(const QString &commandLine) override
+    {
+        log << QStringLiteral("start: ") + commandLine;
+        return Opened::Yes;
+    }
     void setApplicationPointer(Pointer p) override { pointer = p; }
     void flushPainting() override
     {

@@ -386,6 +386,28 @@ private slots:
         QTRY_COMPARE(w->Label10[2]->text(), QStringLiteral("YYYYY"));  // the access key clicks after a flash
     }
 
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter on Accetta") << "Command3d2" << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter on Hiscores") << "Command3d3" << int(Qt::Key_Enter);
+        QTest::newRow("Enter on Fine") << "Command3d1" << int(Qt::Key_Return);
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        Window w;
+        QTest::keyClicks(w->Text1, "abcde");
+        auto *focused = w->findChild<QToolButton *>(button);
+        focused->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focused, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(w->Label10[0]->text(), button == "Command3d2" ? QStringLiteral("ABCDE") : QString());
+        QCOMPARE(w->form4() != nullptr, button == "Command3d3");
+        QCOMPARE(w->terminated(), button == "Command3d1");
+    }
+
     void nameBoxSavesOnLeaving()
     {
         Window w;
@@ -398,6 +420,11 @@ private slots:
         QCOMPARE(w->Text2->text(), QStringLiteral("LIA"));
         QCOMPARE(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini"),
                  QByteArray("Nome=LIA\r\nSuono=-1\r\nTentativi=5\r\n"));
+        // A name longer than the box, read from the file, shows its first letters.
+        TestFiles::write(QDir(w.folder.path()), "Tesmo.ini", "Nome=MARIA GIOVANNA DELLA ROVERE\r\nSuono=0\r\nTentativi=5\r\n");
+        QTest::keyClick(w.form.get(), Qt::Key_F2);
+        QCOMPARE(w->Text2->text(), QStringLiteral("MARIA GIOVANNA DELLA ROVERE"));
+        QCOMPARE(w->Text2->cursorPosition(), 0);
     }
 
     void voiceListFocusChoosesNothing()

@@ -130,6 +130,7 @@ private slots:
         Recorded w;
         const QDir dir(w.folder.path());
         TestFiles::write(dir, "tesmo.htm", "<html></html>");
+        TestFiles::write(dir, "vlp.htm", "<html></html>");
         // The program was started elsewhere: pages are still looked up beside it.
         const QString before = QDir::currentPath();
         QDir::setCurrent(QDir::tempPath());
@@ -154,13 +155,25 @@ private slots:
         QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
     }
 
-    void startWithoutADesktopNeverStops()
+    void targetsThatCannotBeOpenedAreTold()
     {
         Window w;
-        w->MenuAiuto1->trigger();   // offscreen: the desktop refuses, silently
+        // No browser, no opener on the PATH: each failure is told, and the game goes on.
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "");
+        w->MenuAiuto1->trigger();  // no tesmo.htm beside the program
+        TestFiles::write(QDir(w.folder.path()), "tesmo.htm", "<html></html>");
+        w->MenuAiuto1->trigger();
         w->menuPHP->trigger();
+        w->setAboutHandler([](Form3 &about) { about.Label1_Click(4); });
+        w->About->trigger();
+        qputenv("PATH", path);
+        QCOMPARE(w.boxes, (QStringList{"Non si può aprire \"tesmo.htm\": il file non c'è.",
+                                       "Non si può aprire \"tesmo.htm\": manca un programma che lo apra.",
+                                       "Non si può aprire \"https://tesmo.example/\": manca un programma che lo apra.",
+                                       "Non si può aprire \"mailto:autore@tesmo.example\": manca un programma che lo apra."}));
         QVERIFY(!w->terminated());
-        QCOMPARE(w.boxes.size(), 0);
+        QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
     }
 
     void shortcutKeys_data()
@@ -342,7 +355,7 @@ private slots:
             if (!about || !about->isVisible())
                 return;
             seen = true;
-            QTest::mouseClick(about->Command3d1, Qt::LeftButton);
+            QTest::keyClick(about->focusWidget(), Qt::Key_Return);  // OK is the default button
         });
         w->setAboutHandler(nullptr);
         w->About->trigger();

@@ -2,6 +2,7 @@
 #include "ui/Fonts.h"
 #include "ui/Form2.h"
 #include "ui/Form4.h"
+#include "ui/MessageBox.h"
 #include "storage/HighScores.h"
 
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QToolButton>
 #include <QWindow>
 
@@ -81,7 +83,7 @@ private slots:
         QTimer::singleShot(300, &form, [&] {
             ticks = form.colourCounter();
             QVERIFY(form.isVisible());
-            QTest::mouseClick(form.Command3d1, Qt::LeftButton);
+            QTest::keyClick(form.focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);  // OK is the default button
         });
         form.showModal();
         QVERIFY(!form.isVisible());
@@ -128,11 +130,38 @@ private slots:
         QVERIFY(w->isEnabled());
     }
 
+    void mainWindowKeepsItsLookWhileDisabled()
+    {
+        Window w;
+        w.type("OPERA");  // a rated row, a tried word, a chosen voice
+        w->List1->setCurrentRow(2);
+        w->Text1->setFocus();
+        const QImage before = w->grab().toImage();
+        QTest::mouseClick(w->Command3d3, Qt::LeftButton);
+        QVERIFY(w->form4() && !w->isEnabled());
+        const QImage during = w->grab().toImage();
+        QCOMPARE(during.size(), before.size());
+        // Every pixel as it was, but for the focus mark of the guess box.
+        const QRect focusMark(w->Text1->mapTo(w.form.get(), QPoint()), w->Text1->size());
+        int changed = 0;
+        QPoint first;
+        for (int y = 0; y < before.height(); ++y) {
+            for (int x = 0; x < before.width(); ++x) {
+                if (!focusMark.contains(x, y) && before.pixel(x, y) != during.pixel(x, y) && !changed++)
+                    first = QPoint(x, y);
+            }
+        }
+        QVERIFY2(changed == 0, qPrintable(QStringLiteral("%1 pixels changed, the first at %2, %3")
+                                              .arg(changed).arg(first.x()).arg(first.y())));
+    }
+
     void tableClosedEveryWay_data()
     {
         QTest::addColumn<QString>("way");
         QTest::newRow("&OK") << "ok";
         QTest::newRow("Escape") << "escape";
+        QTest::newRow("Enter in the list") << "enter";
+        QTest::newRow("keypad Enter") << "keypad";
         QTest::newRow("close box, window manager, Alt+F4") << "close";
     }
     void tableClosedEveryWay()
@@ -146,6 +175,10 @@ private slots:
             QTest::mouseClick(table->Command3d1, Qt::LeftButton);
         else if (way == "escape")
             QTest::keyClick(table, Qt::Key_Escape);
+        else if (way == "enter")
+            QTest::keyClick(table->List1, Qt::Key_Return);
+        else if (way == "keypad")
+            QTest::keyClick(table->Command3d1, Qt::Key_Enter, Qt::KeypadModifier);
         else
             table->windowHandle()->close();  // what the frame's close box asks for
         QTRY_VERIFY(!w->form4());
@@ -198,12 +231,28 @@ private slots:
         QTest::keyClick(w->File, Qt::Key_Escape);
         QTest::keyClick(w->menuBar(), Qt::Key_Escape);
         QTRY_COMPARE(QApplication::focusWidget(), w->Text2);
+        // Nor is a message box: the quick help, opened from the name box and closed.
+        w->setMessageResponder(nullptr);
+        bool shown = false;
+        QTimer::singleShot(100, w.form.get(), [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            shown = box && box->windowTitle() == QStringLiteral("Tesmo - Help");
+            if (box)
+                QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+        });
+        QTest::keyClick(w->Text2, Qt::Key_F1);
+        QVERIFY(shown);
+        w->activateWindow();  // as the window manager gives the keyboard back
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QCOMPARE(QApplication::focusWidget(), w->Text2);
         QCOMPARE(w->Text2->text(), QStringLiteral("AnonimoMar"));
-        // Back from another of the game's windows: the guess box.
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(!QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));  // the name was not left
+        // Back from another of the game's windows, the table: the guess box.
+        QTest::keyClick(w->Text2, Qt::Key_F3);
+        QVERIFY(w->form4());
+        QVERIFY(QTest::qWaitForWindowActive(w->form4()));
+        QTest::keyClick(w->form4(), Qt::Key_Escape);
+        QTRY_VERIFY(!w->form4());
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
         QCOMPARE(QApplication::focusWidget(), w->Text1);
@@ -213,6 +262,22 @@ private slots:
         w->activateWindow();
         QTRY_VERIFY(w->form4() && w->form4()->isActiveWindow());
         QVERIFY(!w->isEnabled());
+    }
+
+    void questionAnsweredByItsLetters()
+    {
+        QWidget parent;
+        parent.show();
+        for (const bool yes : {true, false}) {
+            QObject turn;  // the timers of this turn go with it
+            QTimer::singleShot(100, &turn, [yes] { QTest::keyClick(QApplication::activeModalWidget(), yes ? Qt::Key_S : Qt::Key_N); });
+            QTimer::singleShot(2000, &turn, [yes] {  // the key did nothing: the wrong answer ends the wait
+                if (QWidget *box = QApplication::activeModalWidget())
+                    box->findChildren<QPushButton *>().value(yes ? 1 : 0)->click();
+            });
+            const auto answer = showMessageBox(&parent, "?", "Tesmo - Fine Partita", GameWindow::Buttons::YesNo);
+            QCOMPARE(answer, yes ? GameWindow::Answer::Yes : GameWindow::Answer::No);
+        }
     }
 
     void endOfGameThroughTheWindow_data()

@@ -2,6 +2,7 @@
 
 #include "ui/Accessibility.h"
 #include "ui/Artwork.h"
+#include "ui/EnterKey.h"
 #include "ui/Fonts.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
@@ -90,6 +91,7 @@ QToolButton *makeButton(QWidget *parent, const char *name, const QString &captio
 {
     QToolButton *button = makePictureButton(parent, caption, QIcon(picture), QSize(32, 32), tip, rect);
     button->setObjectName(QString::fromLatin1(name));
+    EnterKey::pressesFocused(button);
     return button;
 }
 
@@ -127,7 +129,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TESMO 2009"));
     setWindowIcon(Artwork::programIcon());
-    pinDesignedPalette(this);
+    pinDesignedLook(this);
 
     auto *surface = new QWidget(this);
     surface->setObjectName(QStringLiteral("Form1Surface"));
@@ -313,7 +315,7 @@ void Form1::buildPanel()
 
     makeLabelsThrough(&Label5);
 
-    Picture1 = new QLabel(Frame2);
+    Picture1 = new PictureBox(Frame2);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipRect(1230, 4800, 495, 495));
     Picture1->setPixmap(Artwork::decorationPicture());
@@ -415,18 +417,33 @@ void Form1::activeWindowChanged(QWindow *window)
         return;  // the keyboard went to another program: not a change between our windows
     if (window->type() == Qt::Popup || window->type() == Qt::ToolTip)
         return;  // an open menu or list belongs to the window it opened from
-    const QPointer<QWindow> previous = m_active;
-    m_active = window;
-    if (window != windowHandle() || previous == window)
-        return;  // coming back from another program is no activation of the game's own
+    if (window != windowHandle()) {
+        // Only the game's own windows count as leaving this one; a message
+        // box closes onto the control that had the keyboard.
+        m_cameFrom = isGameWindow(window) ? CameFrom::GameWindow : CameFrom::OtherWindow;
+        return;
+    }
+    const CameFrom from = std::exchange(m_cameFrom, CameFrom::Here);
     if (!isEnabled()) {
         // A disabled window is not activated by a click: the table keeps the keyboard.
         if (highScoresOpen())
             showHighScores();
         return;
     }
+    if (from != CameFrom::GameWindow && from != CameFrom::Start)
+        return;
     if (m_game && !m_terminated && !m_flushing)
         m_game->Form_Activate();
+}
+
+bool Form1::isGameWindow(const QWindow *window)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *widget : windows) {
+        if (widget->windowHandle() == window)
+            return qobject_cast<Form2 *>(widget) || qobject_cast<Form3 *>(widget) || qobject_cast<Form4 *>(widget);
+    }
+    return false;
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -627,7 +644,13 @@ QString Form1::playerNameText() const
 
 void Form1::setPlayerNameText(const QString &text)
 {
+    // A name the game puts in the box is shown from its first letter; the
+    // player typing in it keeps the cursor where it was (a save only
+    // capitalises what is there).
+    const bool typing = Text2->hasFocus() && Text2->text().compare(text, Qt::CaseInsensitive) == 0;
+    const int cursor = Text2->cursorPosition();
     Text2->setText(text);
+    Text2->setCursorPosition(typing ? cursor : 0);
     changed(Text2);
 }
 
@@ -705,8 +728,11 @@ void Form1::setProductMenuVisible(bool visible)
 
 GameWindow::Answer Form1::messageBox(const QString &text, const QString &title, Buttons buttons)
 {
+    // Over the modal window that asked for it (the about window's links), or over this one.
+    QWidget *over = QApplication::activeModalWidget();
     // Set once the box has gone: it leaves a hole in the window's picture.
-    const Answer answer = m_responder ? m_responder(text, title, buttons) : showMessageBox(this, text, title, buttons);
+    const Answer answer = m_responder ? m_responder(text, title, buttons)
+                                      : showMessageBox(over ? over : this, text, title, buttons);
     m_wholeFrame = true;
     return answer;
 }
@@ -744,6 +770,7 @@ void Form1::showHighScores()
     }
     m_form4 = new Form4(*m_game, this);
     m_form4->show();
+    m_form4->activateWindow();  // the keyboard goes with it: the main window refuses it meanwhile
 }
 
 bool Form1::highScoresOpen() const
@@ -769,7 +796,7 @@ void Form1::setMainEnabled(bool enabled)
 
 void Form1::showAbout()
 {
-    Form3 about(this, [this](const QString &commandLine) { startCommand(commandLine); },
+    Form3 about(this, [this](const QString &commandLine) { m_game->openTarget(commandLine); },
                 [this](bool hand) { setApplicationPointer(hand ? Pointer::Hand : Pointer::Arrow); });
     if (m_about)
         m_about(about);
@@ -778,9 +805,9 @@ void Form1::showAbout()
     m_wholeFrame = true;
 }
 
-void Form1::startCommand(const QString &commandLine)
+GameWindow::Opened Form1::startCommand(const QString &commandLine)
 {
-    m_start.run(commandLine);
+    return m_start.run(commandLine);
 }
 
 void Form1::setApplicationPointer(Pointer pointer)

@@ -134,7 +134,7 @@ public:
     void closeHighScores() override;
     void setMainEnabled(bool enabled) override;
     void showAbout() override;                                    // Form3, modal
-    void startCommand(const QString &commandLine) override;       // a page or a mail, by the desktop
+    Opened startCommand(const QString &commandLine) override;     // a page or a mail, by the desktop
     void setApplicationPointer(Pointer pointer) override;         // the hand over links, or the arrow
     void flushPainting() override;                                // what changed, on screen before a pause
     void terminate() override;                                    // closes every window, ends the program
@@ -151,8 +151,10 @@ private:
     void buildMenus();          // File and ?, with their shortcut keys
     void paintCell(int cell);   // a cell's background in its colour as last set
     // The keyboard moved between windows: Form_Activate when it comes back
-    // to this window from another of the game's own.
+    // to this window from another of the game's own (the table, the
+    // congratulations, the about window), and when it first arrives.
     void activeWindowChanged(QWindow *window);
+    static bool isGameWindow(const QWindow *window);
     bool menuShortcut(QKeyEvent *key);  // F1..F4, Ctrl+F4 with a menu open
     // Notes a control the game changed, to be put on screen before the next pause.
     void changed(QWidget *widget);
@@ -167,7 +169,9 @@ private:
     std::function<void()> m_quit;
     Form2 *m_form2 = nullptr;
     QPointer<Form4> m_form4;
-    QPointer<QWindow> m_active;  // the program's window that had the keyboard last
+    // Where the keyboard was before it came back to this window.
+    enum class CameFrom { Start, Here, GameWindow, OtherWindow };
+    CameFrom m_cameFrom = CameFrom::Start;
     int m_cellColour[30] = {};  // palette numbers as last painted, to skip repaints
     int m_voice = -1;           // the voice chosen last, -1 before any
     QRegion m_dirty;               // where the game changed controls since the last frame

@@ -2,6 +2,7 @@
 
 #include "ui/Accessibility.h"
 #include "ui/Artwork.h"
+#include "ui/EnterKey.h"
 #include "ui/Fonts.h"
 #include "ui/Layout.h"
 #include "ui/Palette.h"
@@ -16,7 +17,7 @@ Form2::Form2(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Tesmo - Complimenti!"));
-    pinDesignedPalette(this);
+    pinDesignedLook(this);
     setWindowIcon(Artwork::congratsIcon());
     setFixedSize(px(6075), px(3510));
     setModal(true);
@@ -37,6 +38,7 @@ Form2::Form2(QWidget *parent)
                                    QStringLiteral("Torna al gioco"), twipRect(750, 2070, 4665, 1035));
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
     connect(Command3d1, &QToolButton::clicked, this, &Form2::Command3d1_Click);
+    EnterKey::pressesDefault(this, Command3d1);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(80);

@@ -2,6 +2,7 @@
 
 #include "ui/Accessibility.h"
 #include "ui/Artwork.h"
+#include "ui/EnterKey.h"
 #include "ui/Fonts.h"
 #include "ui/Layout.h"
 #include "ui/Palette.h"
@@ -35,7 +36,7 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Tesmo"));
-    pinDesignedPalette(this);
+    pinDesignedLook(this);
     setWindowIcon(Artwork::programIcon());
     setFixedSize(px(6255), px(6165));
     setModal(true);
@@ -46,6 +47,7 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
                                    QStringLiteral("Torna al gioco"), twipRect(480, 4890, 5205, 1095), 9.75);
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
     connect(Command3d1, &QToolButton::clicked, this, &Form3::Command3d1_Click);
+    EnterKey::pressesDefault(this, Command3d1);
 
     Frame2 = new ClassicFrame(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));

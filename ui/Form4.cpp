@@ -2,6 +2,7 @@
 
 #include "ui/Accessibility.h"
 #include "ui/Artwork.h"
+#include "ui/EnterKey.h"
 #include "ui/Fonts.h"
 #include "ui/Layout.h"
 #include "ui/Palette.h"
@@ -18,7 +19,7 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("TESMO - Hiscores Table"));
-    pinDesignedPalette(this);
+    pinDesignedLook(this);
     QPixmap none(16, 16);
     none.fill(Qt::transparent);
     setWindowIcon(QIcon(none));
@@ -46,6 +47,7 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
                                    QStringLiteral("Torna al gioco"), twipRect(4320, 120, 1875, 1275));
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
     connect(Command3d1, &QToolButton::clicked, this, &Form4::Command3d1_Click);
+    EnterKey::pressesDefault(this, Command3d1);
 
     Frame1 = new ClassicFrame(QStringLiteral("Migliori punteggi"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

@@ -1,5 +1,6 @@
 #include "ui/Layout.h"
 
+#include "ui/DesignStyle.h"
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
 
@@ -33,9 +34,17 @@ void setLabelColours(QLabel *label, const QColor &text, const QColor &background
     label->setLineWidth(1);
 }
 
-void pinDesignedPalette(QWidget *window)
+void pinDesignedLook(QWidget *window)
 {
-    window->setPalette(window->style()->standardPalette());
+    DesignStyle::install();
+    // A disabled window of the game keeps its look and only refuses input:
+    // its disabled colours are its active ones.
+    QPalette palette = window->style()->standardPalette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colourRole = static_cast<QPalette::ColorRole>(role);
+        palette.setBrush(QPalette::Disabled, colourRole, palette.brush(QPalette::Active, colourRole));
+    }
+    window->setPalette(palette);
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const QFont &font,
@@ -63,7 +72,11 @@ QToolButton *makePictureButton(QWidget *parent, const QString &caption, const QI
 {
     auto *button = new QToolButton(parent);
     button->setText(caption);
-    button->setIcon(picture);
+    // The picture stays in colour while its window is disabled.
+    QIcon icon = picture;
+    for (const QSize &size : picture.availableSizes())
+        icon.addPixmap(picture.pixmap(size), QIcon::Disabled);
+    button->setIcon(icon);
     button->setIconSize(pictureSize);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFont(Fonts::tahoma(fontPoints));
@@ -124,4 +137,10 @@ void ClassicFrame::paintEvent(QPaintEvent *)
     painter.fillRect(text, palette().color(backgroundRole()));
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, caption);
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    style()->drawItemPixmap(&painter, contentsRect(), int(alignment()), pixmap());
 }

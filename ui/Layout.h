@@ -3,11 +3,11 @@
 #include <QColor>
 #include <QFont>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRect>
 #include <QString>
 
 class QIcon;
-class QLabel;
 class QToolButton;
 class QWidget;
 
@@ -28,9 +28,10 @@ constexpr Qt::Alignment CentredText = Qt::AlignHCenter | Qt::AlignTop;
 void setLabelColours(QLabel *label, const QColor &text, const QColor &background = QColor(), bool border = false);
 
 // Gives a window of the game the colours it was designed with, whatever the
-// colours of the desktop: a dark desktop theme would otherwise darken its
-// boxes and lists beside the fixed colours of its labels.
-void pinDesignedPalette(QWidget *window);
+// colours of the desktop (a dark desktop theme would otherwise darken its
+// boxes and lists beside the fixed colours of its labels), and the same look
+// while it is disabled as while it takes input (DesignStyle).
+void pinDesignedLook(QWidget *window);
 
 QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const QFont &font,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
@@ -52,6 +53,16 @@ class ClassicFrame : public QGroupBox
 {
 public:
     using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A picture box: its picture, drawn the same whether its window is enabled or not.
+class PictureBox : public QLabel
+{
+public:
+    using QLabel::QLabel;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

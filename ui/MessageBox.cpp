@@ -36,8 +36,9 @@ GameWindow::Answer showMessageBox(QWidget *parent, const QString &text, const QS
         return GameWindow::Answer::Ok;
     }
     // A yes-or-no question has no other way out: no escape, no close box.
-    QPushButton *yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    // S and N answer it, with or without Alt, as the underlined letters say.
+    QPushButton *yes = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setWindowFlag(Qt::WindowCloseButtonHint, false);
     NoEscape noEscape;

@@ -3,6 +3,7 @@
 #include "storage/FileNames.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 StartCommand::StartCommand(const QDir &programDir)
@@ -26,9 +27,12 @@ QUrl StartCommand::target(const QString &commandLine) const
     return QUrl::fromLocalFile(FileNames::resolve(m_dir, target));
 }
 
-void StartCommand::run(const QString &commandLine) const
+GameWindow::Opened StartCommand::run(const QString &commandLine) const
 {
     const QUrl url = target(commandLine);
-    if (url.isValid() && m_opener)
-        m_opener(url);
+    if (url.isLocalFile() && !QFileInfo(url.toLocalFile()).isFile())
+        return GameWindow::Opened::NoFile;
+    if (!url.isValid() || !m_opener || !m_opener(url))
+        return GameWindow::Opened::NoApplication;
+    return GameWindow::Opened::Yes;
 }

@@ -44,7 +44,7 @@ bool answerBox()
         report(QStringLiteral("BOX|%1|%2").arg(box->windowTitle(), box->text()));
         QAbstractButton *answer = box->buttons().constFirst();
         for (QAbstractButton *button : box->buttons()) {
-            if (button->text() == QLatin1String("No"))
+            if (QString(button->text()).remove(u'&') == QLatin1String("No"))
                 answer = button;
         }
         answer->click();

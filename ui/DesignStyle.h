@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The desktop's style, but for one thing: a window of the game that refuses
+// input while another of its windows is open (the main window behind the
+// high-score table) is drawn exactly as when it takes input. Its disabled
+// colours are its active ones (pinDesignedLook); here the controls are drawn
+// in their enabled state.
+class DesignStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    using QProxyStyle::QProxyStyle;
+
+    // Makes this the application's style, over the style in force, once.
+    static void install();
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget = nullptr) const override;
+};
