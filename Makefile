@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make run   installs what is missing, builds and starts the game
 # make test  the same set-up, then the whole test suite, headless
 # make bench the same set-up, then the benchmarks on a virtual X display

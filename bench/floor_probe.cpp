@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floors: bare Qt Widgets windows doing the least the game's window does.
 //   floor_probe launch    a window with a label, up to its first frame
 //   floor_probe enter N   a line edit and a label: Enter puts the text in the label, painted at once

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmarks on a virtual X display of their own (paint timings need
 # a real X server, not the offscreen platform), inside a D-Bus session as on a
 # desktop (without one, Qt starts a bus daemon of its own for the menu bar).

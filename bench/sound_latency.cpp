@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long a voice takes to be heard: the time from play() to the first
 // sound sample that comes out of a private PulseAudio daemon's silent sink,
 // read back from its monitor as it is rendered. The first play opens the

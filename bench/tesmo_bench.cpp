@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures the game beside bare Qt windows and plain sequential file access,
 // taking the runs of the two in turn, and prints medians and ranges.
 //   tesmo_bench            the full set (about five minutes; run it under X)

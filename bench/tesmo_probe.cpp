@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's main window, built as the program builds it, measured.
 //   tesmo_probe launch FOLDER    up to the first frame, the start pause left out
 //   tesmo_probe enter FOLDER N   Enter on a typed guess to the first cell of the row on screen

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the program's icon, as the game draws it, into a hicolor icon theme
 // tree: <folder>/<size>x<size>/apps/<name>.png for each size given.
 #include "ui/Artwork.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies the game's data beside the executable.
 #   DEST        the program's folder
 #   WORD_LISTS  word lists, placed by UPGRADE: copied when the folder has none

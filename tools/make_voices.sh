@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates Tesmo's spoken announcements (Italian) with espeak-ng and sox.
 #
 # Two child voices are made:

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Regenerate Tesmo's five-letter word lists from Debian dictionary packages.
 
   tesmodat.1  Italian   words of `witalian` that a player recognises: the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tesmo-upgrade-list SHIPPED FOLDER
 // Places the shipped word list in the program's folder: copied when the folder
 // has no list of that name (in any letter case), otherwise the list the game

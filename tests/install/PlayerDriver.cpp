@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays the installed game for the installation test, loaded into the real
 // program with LD_PRELOAD; the game itself has no hook for it. Once the main
 // window shows, it reports the player name found there, then

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game as a package would (cmake --install into a temporary
 # DESTDIR), makes the installed files read-only and plays the installed
 # program twice as a normal user, headless: the game must work in the
