@@ -38,7 +38,7 @@ deb:
 	rm -rf build-deb && mkdir -p build-deb/tesmo
 	tar --exclude=./.git --exclude='./build*' -cf - . | tar -C build-deb/tesmo -xf -
 	cd build-deb/tesmo && DEB_BUILD_OPTIONS="parallel=$(JOBS)" dpkg-buildpackage -b -us -uc
-	lintian --fail-on error build-deb/tesmo_*.changes
+	lintian -I -E --pedantic --fail-on error,warning,info,pedantic,experimental build-deb/tesmo_*.changes
 
 fuzz: setup
 	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ >/dev/null

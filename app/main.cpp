@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/CommandLine.h"
 #include "app/ProgramFolder.h"
 #include "app/Startup.h"
 #include "app/SystemServices.h"
@@ -11,6 +15,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = CommandLine::answer(argc, argv))
+        return *status;
     Fonts::preload();
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(TESMO_APP_ID));

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running, testing and fuzzing
 # Tesmo need, asking apt only for those that are missing. With "deb": also
 # those that building the Debian package needs.
@@ -6,11 +8,12 @@ set -euo pipefail
 
 packages=(
   make cmake g++ pkg-config
-  qt6-base-dev qt6-base-private-dev qt6-qpa-plugins
+  qt6-base-dev qt6-base-private-dev
   libopenal-dev libsndfile1-dev sound-theme-freedesktop
   pulseaudio pulseaudio-utils libpulse-dev
   fonts-wine fonts-liberation fontconfig libfontconfig-dev
   qt6-translations-l10n desktop-file-utils appstream passwd util-linux
+  xvfb x11-utils reuse git
   clang libclang-rt-14-dev
 )
 if [ "${1:-}" = deb ]; then

@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int UsageError = 2;
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// The options Qt takes for itself at start-up (QGuiApplication, QApplication
+// and the X11 platform), with whether each takes a value. They are accepted
+// here, left out of the help and handed on to Qt.
+struct QtOption
+{
+    const char *name;
+    bool value;
+};
+constexpr QtOption QtOptions[] = {
+    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qmljsdebugger", true}, {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true},
+    {"reverse", false}, {"session", true}, {"display", true}, {"geometry", true}, {"name", true},
+    {"title", true}, {"visual", true}, {"ncols", true}, {"cmap", false}, {"style", true},
+    {"stylesheet", true}, {"widgetcount", false}, {"nograb", false}, {"dograb", false}, {"sync", false},
+};
+
+QString usage(const QList<QCommandLineOption> &options)
+{
+    QString text = QStringLiteral("Uso: tesmo [opzioni]\n\n"
+                                  "Tesmo, il gioco della parola nascosta di cinque lettere.\n\n"
+                                  "Opzioni:\n");
+    for (const QCommandLineOption &option : options) {
+        if (option.flags() & QCommandLineOption::HiddenFromHelp)
+            continue;
+        QStringList names;
+        for (const QString &name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        text += QStringLiteral("  %1  %2\n").arg(names.join(QStringLiteral(", ")).leftJustified(16), option.description());
+    }
+    text += QStringLiteral("\nSono accettate anche le opzioni di Qt, come -platform e -style.\n");
+    return text;
+}
+
+// An option's name as the player typed it, dashes included.
+QString asTyped(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments) {
+        const QString typed = argument.section(u'=', 0, 0);
+        if (typed.startsWith(u'-') && QStringView(typed).mid(typed.startsWith(QLatin1String("--")) ? 2 : 1) == name)
+            return typed;
+    }
+    return name;
+}
+
+} // namespace
+
+namespace CommandLine {
+
+std::optional<int> answer(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Mostra questo aiuto ed esce."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Mostra il nome e la versione del gioco ed esce."));
+    QList<QCommandLineOption> options{help, version};
+    for (const QtOption &qt : QtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.value)
+            option.setValueName(QStringLiteral("valore"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        options << option;
+    }
+
+    QCommandLineParser parser;
+    // Qt's own options are single words after one dash (-platform).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(options);
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        print(stderr, unknown.isEmpty() ? QStringLiteral("tesmo: opzione sbagliata (%1)\n").arg(parser.errorText())
+                                        : QStringLiteral("tesmo: opzione sconosciuta: %1\n").arg(asTyped(arguments, unknown.first())));
+        print(stderr, QStringLiteral("Le opzioni sono elencate da: tesmo --help\n"));
+        return UsageError;
+    }
+    if (parser.isSet(help)) {
+        print(stdout, usage(options));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(stdout, QStringLiteral("tesmo %1\n").arg(QStringLiteral(TESMO_VERSION)));
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        print(stderr, QStringLiteral("tesmo: argomento inatteso: %1\n").arg(parser.positionalArguments().first()));
+        print(stderr, QStringLiteral("Le opzioni sono elencate da: tesmo --help\n"));
+        return UsageError;
+    }
+    return std::nullopt;
+}
+
+} // namespace CommandLine

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The built program as a player and a packager meet it, in a folder of its own:
+# its command line answers without opening a window, drawing a word or writing
+# a file; its window's WM_CLASS is the desktop entry's StartupWMClass; the
+# desktop entry, the metainfo and the icon name carry one application id.
+# Usage: program_test.sh TESMO SOURCE_DIR
+set -uo pipefail
+program=$1
+source_dir=$2
+work=$(mktemp -d)
+xvfb_pid=
+game_pid=
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+cp "$program" "$work/tesmo"
+cp "$source_dir/data/tesmodat.1" "$work/tesmodat.1"
+before=$(cd "$work" && ls -A && sha256sum tesmodat.1)
+
+# Runs the program offscreen: a program that started the game instead of
+# answering would still be running when the timeout ends it (status 124).
+run() { (cd "$work" && QT_QPA_PLATFORM=offscreen timeout 10 ./tesmo "$@" >"$work.out" 2>"$work.err"); }
+
+for option in --help -h; do
+  run "$option"; status=$?
+  [ "$status" -eq 0 ] || fail "$option: exit status $status"
+  grep -q '^Uso: tesmo' "$work.out" || fail "$option: no usage line"
+  for listed in '-h, --help' '-v, --version'; do
+    grep -q -- "$listed" "$work.out" || fail "$option: $listed not listed"
+  done
+done
+for option in --version -v; do
+  run "$option"; status=$?
+  [ "$status" -eq 0 ] || fail "$option: exit status $status"
+  [ "$(cat "$work.out")" = "tesmo 1.0" ] || fail "$option printed: $(cat "$work.out")"
+done
+for wrong in --nonsense -q parola; do
+  run "$wrong"; status=$?
+  { [ "$status" -ne 0 ] && [ "$status" -ne 124 ]; } || fail "$wrong: exit status $status"
+  grep -q -- "$wrong" "$work.err" || fail "$wrong: not named on stderr"
+  [ -s "$work.out" ] && fail "$wrong: printed on stdout"
+done
+rm -f "$work.out" "$work.err"
+after=$(cd "$work" && ls -A && sha256sum tesmodat.1)
+[ "$before" = "$after" ] || fail "the folder changed: $after"
+
+# One application id everywhere.
+desktop=$(ls "$source_dir"/desktop/*.desktop)
+id=$(basename "$desktop" .desktop)
+grep -q "<id>$id</id>" "$source_dir/desktop/$id.metainfo.xml" || fail "metainfo id is not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$source_dir/desktop/$id.metainfo.xml" ||
+  fail "metainfo launchable is not $id.desktop"
+grep -qx "Icon=$id" "$desktop" || fail "the desktop entry's icon is not $id"
+
+# The window's class, as a desktop shell reads it to tie the window to its launcher.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[ -n "$wm_class" ] || fail "no StartupWMClass in $desktop"
+exec 3>"$work/display"
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+(cd "$work" && exec ./tesmo -platform xcb >/dev/null 2>&1) &
+game_pid=$!
+classes=
+for _ in $(seq 200); do
+  classes=$(xprop -name "TESMO 2009" WM_CLASS 2>/dev/null) && break
+  sleep 0.1
+done
+echo "window: $classes; desktop entry: StartupWMClass=$wm_class"
+# WM_CLASS(STRING) = "instance", "class": the shell matches either.
+echo "$classes" | grep -q "\"$wm_class\"" || fail "StartupWMClass $wm_class is not the window's WM_CLASS"
+
+[ "$failures" -eq 0 ] && echo "PASS" || exit 1
