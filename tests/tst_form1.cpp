@@ -222,8 +222,7 @@ private slots:
         // Centred across; the first line of text starts under the border where
         // the classic look starts it: at the font's Windows ascent, which puts
         // the capitals of Tahoma a good way below the border.
-        const int border = label->frameWidth();
-        const QImage inside = label->grab().toImage().copy(label->rect().adjusted(border, border, -border, -border));
+        const QImage inside = label->grab().toImage().copy(label->contentsRect());
         const QRect text = inkBox(inside, label->palette().color(QPalette::WindowText),
                                   inside.pixelColor(inside.width() - 1, inside.height() - 1));
         QVERIFY(!text.isEmpty());

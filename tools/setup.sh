@@ -14,6 +14,7 @@ packages=(
   fonts-wine fonts-liberation fontconfig libfontconfig-dev
   qt6-translations-l10n desktop-file-utils appstream passwd util-linux
   xvfb x11-utils reuse git
+  adwaita-qt6 qt6-gtk-platformtheme qt6ct qt6-wayland weston
   clang libclang-rt-14-dev
 )
 if [ "${1:-}" = deb ]; then

@@ -6,6 +6,7 @@
 #include <QBitmap>
 #include <QImage>
 #include <QLinearGradient>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -23,10 +24,13 @@ const QColor Grey(128, 128, 128);
 const QColor Silver(192, 192, 192);
 const QColor White(255, 255, 255);
 
-// Makes a transparent picture of the given size and lets `draw` paint on it.
+// Makes a transparent picture of the given size and lets `draw` paint on it,
+// at the display's scale: on a scaled desktop the picture stays sharp.
 QPixmap paint(int w, int h, bool smooth, const std::function<void(QPainter &)> &draw)
 {
-    QPixmap pix(w, h);
+    const qreal scale = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap pix(qCeil(w * scale), qCeil(h * scale));
+    pix.setDevicePixelRatio(scale);
     pix.fill(Qt::transparent);
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing, smooth);

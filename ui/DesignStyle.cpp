@@ -32,7 +32,7 @@ void DesignStyle::install()
 {
     if (qobject_cast<DesignStyle *>(QApplication::style()))
         return;
-    QApplication::setStyle(new DesignStyle(QStyleFactory::create(QApplication::style()->name())));
+    QApplication::setStyle(new DesignStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
 }
 
 void DesignStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
@@ -52,4 +52,9 @@ void DesignStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
 {
     drawAsEnabled(option, widget,
                   [&](const QStyleOptionComplex *o) { QProxyStyle::drawComplexControl(control, o, painter, widget); });
+}
+
+QPixmap DesignStyle::generatedIconPixmap(QIcon::Mode mode, const QPixmap &pixmap, const QStyleOption *option) const
+{
+    return mode == QIcon::Disabled ? pixmap : QProxyStyle::generatedIconPixmap(mode, pixmap, option);
 }

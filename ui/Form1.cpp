@@ -318,7 +318,7 @@ void Form1::buildPanel()
 
     makeLabelsThrough(&Label5);
 
-    Picture1 = new PictureBox(Frame2);
+    Picture1 = new QLabel(Frame2);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipRect(1230, 4800, 495, 495));
     Picture1->setPixmap(Artwork::decorationPicture());
@@ -383,6 +383,9 @@ void Form1::buildMenus()
 
     File->installEventFilter(this);
     Help->installEventFilter(this);
+    // The menus are the window's own: its colours, readable on any desktop.
+    File->setPalette(designedPalette());
+    Help->setPalette(designedPalette());
 
     connect(Nuova, &QAction::triggered, this, [this] { m_game->Nuova_Click(); });
     connect(Records, &QAction::triggered, this, [this] { m_game->Records_Click(); });

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
+#include <QWindow>
 
 Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     : QDialog(nullptr)  // not a child: a disabled main window must not disable it
@@ -63,6 +64,12 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     List1->setFont(Fonts::courierNew(9.75, true));
 
     QWidget::setTabOrder(Command3d1, List1);
+
+    // Not a child of the main window, but its transient: window managers and
+    // compositors keep it above the main window, and centre it there where
+    // they place windows themselves.
+    winId();
+    windowHandle()->setTransientParent(m_main->window()->windowHandle());
 
     // The load: centre, disable the main window, then read (and maybe store) the table.
     centreOnScreen(this);

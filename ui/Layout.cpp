@@ -27,33 +27,94 @@ void setLabelColours(QLabel *label, const QColor &text, const QColor &background
     palette.setColor(QPalette::WindowText, text);
     if (background.isValid())
         palette.setColor(QPalette::Window, background);
-    // A one-pixel sunken panel is drawn in the dark and light colours: both
-    // black give the plain black border.
-    palette.setColor(QPalette::Dark, Qt::black);
-    palette.setColor(QPalette::Light, Qt::black);
     label->setPalette(palette);
     label->setAutoFillBackground(background.isValid());
-    label->setFrameStyle(border ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
-    label->setLineWidth(1);
+    label->setFrameStyle(QFrame::NoFrame);
+    // The single black border is drawn by the label itself (DesignLabel),
+    // inside the one pixel its text keeps clear of.
+    if (auto *design = dynamic_cast<DesignLabel *>(label))
+        design->setBorder(border);
+}
+
+namespace {
+
+// Switches the painter to device pixels and returns where a logical
+// rectangle lies there, on whole pixels, with the width in device pixels of
+// a line one logical pixel wide: the same on every side at any scale.
+std::pair<QRect, int> onDevicePixels(QPainter &painter, const QRectF &logical)
+{
+    const QTransform device = painter.deviceTransform();
+    const QRectF mapped = device.mapRect(logical);
+    painter.setWorldTransform(device.inverted() * painter.worldTransform());
+    const QRect rect(QPoint(qRound(mapped.left()), qRound(mapped.top())),
+                     QPoint(qRound(mapped.right()) - 1, qRound(mapped.bottom()) - 1));
+    return {rect, std::max(1, qRound(device.m11()))};
+}
+
+// The four sides of a rectangle, `line` device pixels wide, inside it.
+void outline(QPainter &painter, const QRect &rect, int line, const QColor &colour)
+{
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), line), colour);
+    painter.fillRect(QRect(rect.left(), rect.bottom() - line + 1, rect.width(), line), colour);
+    painter.fillRect(QRect(rect.left(), rect.top(), line, rect.height()), colour);
+    painter.fillRect(QRect(rect.right() - line + 1, rect.top(), line, rect.height()), colour);
+}
+
+} // namespace
+
+void DesignLabel::setBorder(bool border)
+{
+    if (m_border == border)
+        return;
+    m_border = border;
+    setContentsMargins(border ? QMargins(1, 1, 1, 1) : QMargins());
+    update();
+}
+
+void DesignLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_border)
+        return;
+    QPainter painter(this);
+    const auto [box, line] = onDevicePixels(painter, QRectF(rect()));
+    outline(painter, box, line, Qt::black);
+}
+
+QPalette designedPalette()
+{
+    // The light grey of the classic desktop, with its navy selection (white
+    // on it reads at 16:1), the same in every state: a disabled window of
+    // the game keeps its look and only refuses input. Fixed here, since the
+    // style's own palette follows the desktop's theme.
+    static const std::pair<QPalette::ColorRole, QRgb> colours[] = {
+        {QPalette::WindowText, 0xff000000}, {QPalette::Button, 0xffefefef},      {QPalette::Light, 0xffffffff},
+        {QPalette::Midlight, 0xffcacaca},   {QPalette::Dark, 0xff9f9f9f},        {QPalette::Mid, 0xffb8b8b8},
+        {QPalette::Text, 0xff000000},       {QPalette::BrightText, 0xffffffff},  {QPalette::ButtonText, 0xff000000},
+        {QPalette::Base, 0xffffffff},       {QPalette::Window, 0xffefefef},      {QPalette::Shadow, 0xff767676},
+        {QPalette::Highlight, 0xff000080},  {QPalette::HighlightedText, 0xffffffff}, {QPalette::Link, 0xff0000ff},
+        {QPalette::LinkVisited, 0xffff00ff}, {QPalette::AlternateBase, 0xfff7f7f7}, {QPalette::ToolTipBase, 0xffffffdc},
+        {QPalette::ToolTipText, 0xff000000}, {QPalette::PlaceholderText, 0x80000000},
+    };
+    QPalette palette;
+    for (const auto &[role, rgb] : colours)
+        palette.setColor(role, QColor::fromRgba(rgb));  // every group alike
+    return palette;
 }
 
 void pinDesignedLook(QWidget *window)
 {
     DesignStyle::install();
-    // A disabled window of the game keeps its look and only refuses input:
-    // its disabled colours are its active ones.
-    QPalette palette = window->style()->standardPalette();
-    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        const auto colourRole = static_cast<QPalette::ColorRole>(role);
-        palette.setBrush(QPalette::Disabled, colourRole, palette.brush(QPalette::Active, colourRole));
-    }
-    window->setPalette(palette);
+    window->setPalette(designedPalette());
+    // What has no font of its own (the menu bar, the frames) keeps the
+    // designed one, whatever font the desktop gives programs.
+    window->setFont(QFont(QStringLiteral("Sans Serif"), 9));
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &rect, const QFont &font,
                   Qt::Alignment alignment)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new DesignLabel(text, parent);
     label->setGeometry(rect);
     label->setFont(font);
     label->setAlignment(alignment);
@@ -75,11 +136,7 @@ QToolButton *makePictureButton(QWidget *parent, const QString &caption, const QI
 {
     auto *button = new QToolButton(parent);
     button->setText(caption);
-    // The picture stays in colour while its window is disabled.
-    QIcon icon = picture;
-    for (const QSize &size : picture.availableSizes())
-        icon.addPixmap(picture.pixmap(size), QIcon::Disabled);
-    button->setIcon(icon);
+    button->setIcon(picture);
     button->setIconSize(pictureSize);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFont(Fonts::tahoma(fontPoints));
@@ -125,14 +182,16 @@ void ClassicFrame::paintEvent(QPaintEvent *)
 {
     // The classic etched frame: its line runs through the middle of the
     // caption, which sits on it a little in from the left.
+    // A grey line with a white one a pixel to its lower right, both on whole
+    // device pixels at any scale.
     QPainter painter(this);
     const QFontMetrics metrics(font());
     const int top = title().isEmpty() ? 0 : metrics.height() / 2;
-    const QRect box(0, top, width() - 1, height() - 1 - top);
-    painter.setPen(qbColor(Palette::Grey));
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.setPen(Qt::white);
-    painter.drawRect(box.adjusted(1, 1, 0, 0));
+    painter.save();
+    const auto [box, line] = onDevicePixels(painter, QRectF(0, top, width() - 1, height() - 1 - top));
+    outline(painter, box, line, qbColor(Palette::Grey));
+    outline(painter, box.translated(line, line), line, Qt::white);
+    painter.restore();
     if (title().isEmpty())
         return;
     const QString caption = QString(title()).remove(QLatin1Char('&'));
@@ -140,10 +199,4 @@ void ClassicFrame::paintEvent(QPaintEvent *)
     painter.fillRect(text, palette().color(backgroundRole()));
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, caption);
-}
-
-void PictureBox::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    style()->drawItemPixmap(&painter, contentsRect(), int(alignment()), pixmap());
 }

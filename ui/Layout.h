@@ -30,6 +30,9 @@ constexpr Qt::Alignment CentredText = Qt::AlignHCenter | Qt::AlignTop;
 // the board are repainted often).
 void setLabelColours(QLabel *label, const QColor &text, const QColor &background = QColor(), bool border = false);
 
+// The colours of the game's windows, the same in every state of a window.
+QPalette designedPalette();
+
 // Gives a window of the game the colours it was designed with, whatever the
 // colours of the desktop (a dark desktop theme would otherwise darken its
 // boxes and lists beside the fixed colours of its labels), and the same look
@@ -61,12 +64,18 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// A picture box: its picture, drawn the same whether its window is enabled or not.
-class PictureBox : public QLabel
+// The game's label: a QLabel whose single black border (setLabelColours)
+// lies on whole device pixels, as wide on every side at any display scale.
+class DesignLabel : public QLabel
 {
 public:
     using QLabel::QLabel;
+    void setBorder(bool border);
+    bool border() const { return m_border; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_border = false;
 };

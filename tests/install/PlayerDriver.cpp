@@ -7,10 +7,12 @@
 // - TESMO_DRIVE=fine: types the name given in TESMO_DRIVE_NAME (if any) and
 //   presses "Fine";
 // - TESMO_DRIVE=game: guesses a word that is never right until the game is
-//   over and answers "No" to another game.
+//   over and answers "No" to another game;
+// - TESMO_DRIVE=row: guesses once (a rated row), opens the high-score table,
+//   reports it and closes it with its "OK", then presses "Fine".
 // Every message box that opens is reported and answered ("No" when it asks,
 // otherwise its first button). Reports go to standard output, one a line:
-//   BOX|<title>|<text>      NAME|<text of the name box>
+//   BOX|<title>|<text>      NAME|<text of the name box>      TABLE|<title>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
@@ -85,8 +87,23 @@ void step()
     // Clicked from a call of its own: a box the click opens runs its own
     // event loop, where this timer must go on firing to answer it.
     busy = true;
-    QTimer::singleShot(0, main, [guess, accept, fine] {
-        if (qEnvironmentVariable("TESMO_DRIVE") == QLatin1String("game")) {
+    QTimer::singleShot(0, main, [main, guess, accept, fine] {
+        static int row = 0;  // the steps of TESMO_DRIVE=row
+        if (qEnvironmentVariable("TESMO_DRIVE") == QLatin1String("row") && row < 3) {
+            QWidget *table = visibleWindow(QStringLiteral("Form4"));
+            if (row == 0) {
+                guess->setText(QStringLiteral("12345"));
+                accept->click();
+                ++row;
+            } else if (row == 1) {
+                main->findChild<QAbstractButton *>(QStringLiteral("Command3d3"))->click();
+                ++row;
+            } else if (table) {
+                report(QStringLiteral("TABLE|") + table->windowTitle());
+                table->findChild<QAbstractButton *>(QStringLiteral("Command3d1"))->click();
+                ++row;
+            }
+        } else if (qEnvironmentVariable("TESMO_DRIVE") == QLatin1String("game")) {
             guess->setText(QStringLiteral("12345"));
             accept->click();
         } else {
