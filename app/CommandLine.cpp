@@ -44,7 +44,22 @@ QString usage(const QList<QCommandLineOption> &options)
         QStringList names;
         for (const QString &name : option.names())
             names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-        text += QStringLiteral("  %1  %2\n").arg(names.join(QStringLiteral(", ")).leftJustified(16), option.description());
+        // The description wrapped beside the names, within 80 columns.
+        QString line = QStringLiteral("  %1  ").arg(names.join(QStringLiteral(", ")).leftJustified(16));
+        const int indent = int(line.size());
+        int width = indent;
+        for (const QString &word : option.description().split(u' ')) {
+            if (width > indent && width + word.size() >= 80) {
+                line += u'\n' + QString(indent, u' ');
+                width = indent;
+            } else if (width > indent) {
+                line += u' ';
+                ++width;
+            }
+            line += word;
+            width += int(word.size());
+        }
+        text += line + u'\n';
     }
     text += QStringLiteral("\nSono accettate anche le opzioni di Qt, come -platform e -style.\n");
     return text;
@@ -65,7 +80,7 @@ QString asTyped(const QStringList &arguments, const QString &name)
 
 namespace CommandLine {
 
-std::optional<int> answer(int argc, char **argv)
+std::optional<int> answer(int argc, char **argv, Options *options)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -75,19 +90,23 @@ std::optional<int> answer(int argc, char **argv)
                                   QStringLiteral("Mostra questo aiuto ed esce."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Mostra il nome e la versione del gioco ed esce."));
-    QList<QCommandLineOption> options{help, version};
+    const QCommandLineOption colourBlind(QStringLiteral("daltonici"),
+                                         QStringLiteral("Colora le caselle per chi distingue male i colori: "
+                                                        "arancione la lettera che è altrove, blu la lettera "
+                                                        "assente (invece di verde e rosso)."));
+    QList<QCommandLineOption> known{help, version, colourBlind};
     for (const QtOption &qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
         if (qt.value)
             option.setValueName(QStringLiteral("valore"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
-        options << option;
+        known << option;
     }
 
     QCommandLineParser parser;
     // Qt's own options are single words after one dash (-platform).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions(options);
+    parser.addOptions(known);
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         print(stderr, unknown.isEmpty() ? QStringLiteral("tesmo: opzione sbagliata (%1)\n").arg(parser.errorText())
@@ -96,7 +115,7 @@ std::optional<int> answer(int argc, char **argv)
         return UsageError;
     }
     if (parser.isSet(help)) {
-        print(stdout, usage(options));
+        print(stdout, usage(known));
         return 0;
     }
     if (parser.isSet(version)) {
@@ -108,6 +127,7 @@ std::optional<int> answer(int argc, char **argv)
         print(stderr, QStringLiteral("Le opzioni sono elencate da: tesmo --help\n"));
         return UsageError;
     }
+    options->colourBlind = parser.isSet(colourBlind);
     return std::nullopt;
 }
 

@@ -9,10 +9,16 @@
 // word drawn and no file written for --help, --version or a wrong option.
 namespace CommandLine {
 
+// What the player chose for this game.
+struct Options
+{
+    bool colourBlind = false;  // --daltonici: the board in colours that colour-blind players tell apart
+};
+
 // Answers --help and --version on standard output and a wrong option on
 // standard error; returns the exit status when the program must end there,
-// nothing when the game is to start. Qt's own options (-platform, -style,
-// -display...) are left to Qt.
-std::optional<int> answer(int argc, char **argv);
+// nothing when the game is to start with `options`. Qt's own options
+// (-platform, -style, -display...) are left to Qt.
+std::optional<int> answer(int argc, char **argv, Options *options);
 
 } // namespace CommandLine

@@ -15,7 +15,8 @@
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> status = CommandLine::answer(argc, argv))
+    CommandLine::Options options;
+    if (const std::optional<int> status = CommandLine::answer(argc, argv, &options))
         return *status;
     Fonts::preload();
     QApplication app(argc, argv);
@@ -39,6 +40,8 @@ int main(int argc, char *argv[])
     OpenAlSoundPlayer sound(folders.installed);
 
     Form1 form(Form1::Services{&clock, &random, &sound, folders.program, folders.installed.absolutePath()});
+    if (options.colourBlind)
+        form.setBoardColours(BoardColours::ColourBlind);
     form.load();
     // The game ends right after starting its goodbye: the voice player,
     // gone last, waits for it to be heard.

@@ -33,7 +33,7 @@ for option in --help -h; do
   run "$option"; status=$?
   [ "$status" -eq 0 ] || fail "$option: exit status $status"
   grep -q '^Uso: tesmo' "$work.out" || fail "$option: no usage line"
-  for listed in '-h, --help' '-v, --version'; do
+  for listed in '-h, --help' '-v, --version' '--daltonici'; do
     grep -q -- "$listed" "$work.out" || fail "$option: $listed not listed"
   done
 done

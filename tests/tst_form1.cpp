@@ -5,6 +5,7 @@
 #include "ui/Fonts.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QBackingStore>
 #include <QComboBox>
@@ -19,6 +20,10 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
 
 // The real main window, offscreen: its looks, its keys, and whole games.
 class TestForm1 : public QObject
@@ -290,6 +295,65 @@ private slots:
         QVERIFY(w->Label1[24]->isVisible());
         QVERIFY(!w->Label1[25]->isVisible());
         QVERIFY(w->Label9[4]->isVisible());
+    }
+
+    // The four cell states, as the window paints them in the colour-blind
+    // palette, stay far apart (CIE76 distance of at least 45) for normal
+    // vision and for protanopia, deuteranopia and tritanopia simulated as
+    // Machado, Oliveira and Fernandes (2009) do at full severity; the letter
+    // on a cell reads at 4.5:1 or better; a screen reader names the colours.
+    void colourBlindBoard()
+    {
+        Window w;
+        w->setBoardColours(BoardColours::ColourBlind);
+        w.type("PIZZA");  // against PIANO: right, right, elsewhere, absent, absent
+        const QImage board = w->Frame1->grab().toImage();
+        auto shown = [&](int cell) {
+            const QLabel *label = w->Label1[cell];
+            return board.pixelColor(label->geometry().center().x(), label->geometry().bottom() - 3);
+        };
+        const QColor states[4] = {shown(5), shown(7), shown(8), shown(10)};  // right, elsewhere, absent, unused
+        QCOMPARE(states[1], QColor(230, 159, 0));
+        QCOMPARE(states[2], QColor(0, 114, 178));
+        static const double Machado[4][9] = {
+            {1, 0, 0, 0, 1, 0, 0, 0, 1},
+            {0.152286, 1.052583, -0.204868, 0.114503, 0.786281, 0.099216, -0.003882, -0.048116, 1.051998},
+            {0.367322, 0.860646, -0.227968, 0.280085, 0.672501, 0.047413, -0.011820, 0.042940, 0.968881},
+            {1.255528, -0.076749, -0.178779, -0.078411, 0.930809, 0.147602, 0.004733, 0.691367, 0.303900},
+        };
+        auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        auto lab = [&](const QColor &colour, const double *m) {
+            const double in[3] = {linear(colour.redF()), linear(colour.greenF()), linear(colour.blueF())};
+            double rgb[3];
+            for (int i = 0; i < 3; ++i)
+                rgb[i] = std::clamp(m[3 * i] * in[0] + m[3 * i + 1] * in[1] + m[3 * i + 2] * in[2], 0.0, 1.0);
+            const double xyz[3] = {(0.4124564 * rgb[0] + 0.3575761 * rgb[1] + 0.1804375 * rgb[2]) / 0.95047,
+                                   0.2126729 * rgb[0] + 0.7151522 * rgb[1] + 0.0721750 * rgb[2],
+                                   (0.0193339 * rgb[0] + 0.1191920 * rgb[1] + 0.9503041 * rgb[2]) / 1.08883};
+            double f[3];
+            for (int i = 0; i < 3; ++i)
+                f[i] = xyz[i] > 216.0 / 24389 ? std::cbrt(xyz[i]) : xyz[i] * 841.0 / 108 + 4.0 / 29;
+            return std::array<double, 3>{116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
+        };
+        for (const double *vision : Machado) {
+            for (int a = 0; a < 4; ++a) {
+                for (int b = a + 1; b < 4; ++b) {
+                    const auto la = lab(states[a], vision), lb = lab(states[b], vision);
+                    const double distance = std::hypot(la[0] - lb[0], la[1] - lb[1], la[2] - lb[2]);
+                    QVERIFY2(distance >= 45, qPrintable(QStringLiteral("states %1 and %2: %3 apart for vision %4")
+                                                            .arg(a).arg(b).arg(distance).arg(vision - Machado[0])));
+                }
+            }
+        }
+        auto luminance = [&](const QColor &c) {
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        };
+        const QColor letter = w->Label1[5]->palette().color(QPalette::WindowText);
+        QVERIFY((luminance(states[0]) + 0.05) / (luminance(letter) + 0.05) >= 4.5);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->Label1[7])->text(QAccessible::Name),
+                 QStringLiteral("Riga 2, posizione 3: arancione, la lettera è altrove"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w->Label1[8])->text(QAccessible::Name),
+                 QStringLiteral("Riga 2, posizione 4: blu, lettera assente"));
     }
 
     // Each announcement is heard with its cell already in the window's

@@ -25,6 +25,7 @@ using namespace Palette;
 // Properties that give a label a spoken name of its own (see LabelInterface).
 constexpr char CellProperty[] = "tesmoCell";          // board cell index 0..29
 constexpr char ColourProperty[] = "tesmoCellColour";  // its palette colour
+constexpr char ColourBlindProperty[] = "tesmoColourBlind";  // painted in the colour-blind palette
 constexpr char CaptionProperty[] = "tesmoCaption";    // what a display shows
 constexpr char NoneProperty[] = "tesmoNone";          // what it says while empty
 constexpr char ShownOnlyProperty[] = "tesmoShownOnly";  // a frame that lists only what is on screen
@@ -51,7 +52,9 @@ public:
         if (cell.isValid()) {
             const int i = cell.toInt();
             return Accessibility::cellName(i / 5 + 1, i % 5 + 1, label->property(ColourProperty).toInt(),
-                                           label->text());
+                                           label->text(),
+                                           label->property(ColourBlindProperty).toBool() ? BoardColours::ColourBlind
+                                                                                          : BoardColours::Designed);
         }
         const QString value = label->text().isEmpty() ? label->property(NoneProperty).toString() : label->text();
         return label->property(CaptionProperty).toString() + QStringLiteral(": ") + value;
@@ -164,26 +167,36 @@ QString group(const QList<int> &list, const QString &one, const QString &many)
 
 namespace Accessibility {
 
-QString cellName(int row, int position, int colour, const QString &text)
+QString cellName(int row, int position, int colour, const QString &text, BoardColours colours)
 {
     const QString letter = text.trimmed();
+    const QString shown = cellColourName(colour, colours);  // the colour as painted
     QString state;
     switch (colour) {
     case White:
-        state = letter.isEmpty() ? QStringLiteral("bianca") : QStringLiteral("bianca, %1 al suo posto").arg(letter);
+        state = letter.isEmpty() ? shown : QStringLiteral("%1, %2 al suo posto").arg(shown, letter);
         break;
     case Green:
-        state = QStringLiteral("verde, la lettera è altrove");
+        state = QStringLiteral("%1, la lettera è altrove").arg(shown);
         break;
     case DarkRed:
         // The opening row shows one letter; the others are still to be found.
-        state = row == 1 ? QStringLiteral("rossa, lettera da scoprire") : QStringLiteral("rossa, lettera assente");
+        state = QStringLiteral("%1, lettera %2").arg(shown, row == 1 ? QStringLiteral("da scoprire") : QStringLiteral("assente"));
         break;
     default:
-        state = letter.isEmpty() ? QStringLiteral("nera, vuota") : QStringLiteral("nera, %1").arg(letter);
+        state = letter.isEmpty() ? QStringLiteral("%1, vuota").arg(shown) : QStringLiteral("%1, %2").arg(shown, letter);
         break;
     }
     return QStringLiteral("Riga %1, posizione %2: %3").arg(row).arg(position).arg(state);
+}
+
+void setBoardColours(Form1 &form, BoardColours colours)
+{
+    for (QLabel *cell : form.Label1) {
+        cell->setProperty(ColourBlindProperty, colours == BoardColours::ColourBlind);
+        QAccessibleEvent event(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 QString rowSummary(int row, const int colours[5], const QString texts[5], const QString &word)

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "ui/Palette.h"
+
 #include <QString>
 
 class Form1;
@@ -24,8 +26,13 @@ void nameControls(Form4 &form);
 
 // The spoken state of one board cell: row 1..6 from the top, position 1..5
 // from the left, its palette colour and its caption, as in
-// "Riga 2, posizione 3: verde, la lettera è altrove".
-QString cellName(int row, int position, int colour, const QString &text);
+// "Riga 2, posizione 3: verde, la lettera è altrove" (or "arancione" in the
+// colour-blind palette).
+QString cellName(int row, int position, int colour, const QString &text,
+                 BoardColours colours = BoardColours::Designed);
+
+// The board's cells are painted in these colours: their names say so.
+void setBoardColours(Form1 &form, BoardColours colours);
 
 // One sentence for a row as it is painted now. word is the tried word listed
 // beside the board for that row ("" for the opening row).

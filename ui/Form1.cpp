@@ -552,8 +552,16 @@ void Form1::paintCell(int cell)
     // The text colour and the border were set with the board; only the
     // background changes.
     QPalette palette = Label1[cell]->palette();
-    palette.setColor(QPalette::Window, qbColor(m_cellColour[cell]));
+    palette.setColor(QPalette::Window, cellColour(m_cellColour[cell], m_boardColours));
     Label1[cell]->setPalette(palette);
+}
+
+void Form1::setBoardColours(BoardColours colours)
+{
+    m_boardColours = colours;
+    for (int cell = 0; cell < 30; ++cell)
+        paintCell(cell);
+    Accessibility::setBoardColours(*this, colours);
 }
 
 void Form1::changed(QWidget *widget)

@@ -5,6 +5,7 @@
 
 #include "engine/GameWindow.h"
 #include "engine/TesmoGame.h"
+#include "ui/Palette.h"
 #include "ui/StartCommand.h"
 
 #include <QMainWindow>
@@ -44,6 +45,10 @@ public:
     ~Form1() override;
 
     TesmoGame &game() { return *m_game; }
+
+    // The colours of the board's cells: the designed ones, or the palette
+    // for colour-blind players (chosen at launch with --daltonici).
+    void setBoardColours(BoardColours colours);
 
     // Runs the first manche start, as the window does when it is loaded.
     void load();
@@ -176,6 +181,7 @@ private:
     enum class CameFrom { Start, Here, GameWindow, OtherWindow };
     CameFrom m_cameFrom = CameFrom::Start;
     int m_cellColour[30] = {};  // palette numbers as last painted, to skip repaints
+    BoardColours m_boardColours = BoardColours::Designed;
     int m_voice = -1;           // the voice chosen last, -1 before any
     QRegion m_dirty;               // where the game changed controls since the last frame
     bool m_wholeFrame = false;     // a box closed or the window was disabled: paint it all

@@ -6,6 +6,7 @@
 #include "engine/Palette.h"
 
 #include <QColor>
+#include <QString>
 
 // The RGB value of each palette number (engine/Palette.h names them).
 inline QColor qbColor(int index)
@@ -17,4 +18,39 @@ inline QColor qbColor(int index)
         QColor(255, 0, 0),     QColor(255, 0, 255),   QColor(255, 255, 0),   QColor(255, 255, 255),
     };
     return colours[index & 15];
+}
+
+// How the board's cells are painted. The designed colours tell the letter
+// elsewhere (green) from the absent letter (dark red) poorly for players who
+// see red and green alike; the colour-blind palette paints those two with
+// Okabe and Ito's orange and blue, which all three kinds of colour blindness
+// keep apart. The right letter stays white and the unused cell black.
+enum class BoardColours { Designed, ColourBlind };
+
+// The colour a cell of palette number `number` is painted in.
+inline QColor cellColour(int number, BoardColours colours)
+{
+    if (colours == BoardColours::ColourBlind) {
+        if (number == Palette::Green)
+            return QColor(230, 159, 0);  // orange
+        if (number == Palette::DarkRed)
+            return QColor(0, 114, 178);  // blue
+    }
+    return qbColor(number);
+}
+
+// Its name, as a screen reader says it of a cell ("la casella è ...").
+inline QString cellColourName(int number, BoardColours colours)
+{
+    const bool colourBlind = colours == BoardColours::ColourBlind;
+    switch (number) {
+    case Palette::White:
+        return QStringLiteral("bianca");
+    case Palette::Green:
+        return colourBlind ? QStringLiteral("arancione") : QStringLiteral("verde");
+    case Palette::DarkRed:
+        return colourBlind ? QStringLiteral("blu") : QStringLiteral("rossa");
+    default:
+        return QStringLiteral("nera");
+    }
 }
