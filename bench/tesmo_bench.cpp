@@ -8,6 +8,7 @@
 // The probes tesmo_probe and floor_probe are looked for beside this program.
 
 #include "storage/WordList.h"
+#include "WordLists.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -225,8 +226,10 @@ int main(int argc, char *argv[])
     QTemporaryDir work;
     const QString lists = work.filePath(QStringLiteral("game"));
     QDir().mkpath(lists);
-    for (const char *name : {"tesmodat.1", "tesmodat.2", "tesmodat.3"})
-        QFile::copy(QStringLiteral(TESMO_DATA_DIR "/") + QLatin1String(name), lists + QLatin1Char('/') + QLatin1String(name));
+    for (const WordLists::List &list : WordLists::All) {
+        const QString name = QStringLiteral("tesmodat.%1").arg(list.number);
+        QFile::copy(QStringLiteral(TESMO_DATA_DIR "/") + name, lists + QLatin1Char('/') + name);
+    }
 
     const int launchRuns = quick ? 5 : 41;  // a start takes 40 ms, but its time drifts with the machine
     const int enterProcesses = quick ? 1 : 3;

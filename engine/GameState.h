@@ -22,6 +22,6 @@ struct GameState
     qint32 Elapsed = 0;                          // whole seconds of the current attempt
     qint32 Points = 0;
     QString PlayerName;
-    qint16 Dictionary = 0;                       // 1 Italiano, 2 English, 3 Latino
+    qint16 Dictionary = 0;                       // the chosen word list, 1 to WordLists::Count (1 Italiano, 2 English, 3 Latino)
     bool DictionaryArmed = false;                // the word-list choice reacts only once armed
 };

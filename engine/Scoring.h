@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "engine/Rules.h"
+
 #include <QtGlobal>
 
 #include <cmath>
@@ -23,7 +25,7 @@ inline double roundHalfEven(double value)
 // before the last).
 inline int letterAward(int row)
 {
-    return 60 / row;
+    return row >= 0 && row <= Rules::ManyRows ? Rules::LetterPoints[row] : 0;
 }
 
 // The running score after an award, held at the 32-bit limits.
@@ -41,8 +43,8 @@ inline qint32 addPoints(qint32 points, qint64 award)
 // `elapsed` whole seconds spent on the winning guess.
 inline qint32 addWordAward(qint32 points, int row, qint32 elapsed)
 {
-    const int t = (elapsed < 0 ? 0 : elapsed) / 10 + 1;
-    const double total = roundHalfEven(points + 1200.0 / row / t);
+    const int t = (elapsed < 0 ? 0 : elapsed) / Rules::WordSeconds + 1;
+    const double total = roundHalfEven(points + Rules::WordPoints / row / t);
     if (total > std::numeric_limits<qint32>::max())
         return std::numeric_limits<qint32>::max();
     return static_cast<qint32>(total);

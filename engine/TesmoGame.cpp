@@ -7,12 +7,14 @@
 #include "engine/Links.h"
 #include "engine/Platform.h"
 #include "engine/Rating.h"
+#include "engine/Rules.h"
 #include "engine/Scoring.h"
 #include "storage/CodePage.h"
 #include "storage/FileNames.h"
 #include "storage/SafeFile.h"
 #include "storage/Settings.h"
 #include "storage/WordList.h"
+#include "WordLists.h"
 
 #include <QFileInfo>
 
@@ -27,7 +29,7 @@ const QString Blank5 = QStringLiteral("     ");
 const QString TitleFinePartita = QStringLiteral("Tesmo - Fine Partita");
 
 
-constexpr int FirstHiddenCell = 25;
+constexpr int FirstHiddenCell = 5 * Rules::FewRows;  // the first cell of the row only the six-row mode shows
 
 int cellOf(int row, int position)
 {
@@ -73,9 +75,9 @@ void TesmoGame::Form_Load()
     g.Manche = static_cast<qint16>(g.Manche + 1);
     if (oldManche == 0)
         LEGGIINI();
-    w.setMancheText(QString::number(g.Manche) + QStringLiteral("/5"));
+    w.setMancheText(QStringLiteral("%1/%2").arg(g.Manche).arg(Rules::Manches));
 
-    if (g.Manche > 5) {
+    if (g.Manche > Rules::Manches) {
         endOfGame();
         return;
     }
@@ -96,7 +98,7 @@ void TesmoGame::Form_Load()
             g.Revealed[q - 1] = u' ';
     }
     g.Guess = Blank5;
-    if (g.MaxAttempts == 5) {
+    if (g.MaxAttempts == Rules::FewRows) {
         for (int cell = FirstHiddenCell; cell <= 29; ++cell)
             w.setCellVisible(cell, false);
     }
@@ -187,7 +189,7 @@ void TesmoGame::reportSaveFailure(const QString &path, SafeFile::Error error)
 
 void TesmoGame::loadHighScores(const QString &path)
 {
-    const SafeFile::ReadResult file = SafeFile::read(path, HighScores::ReadLimit);
+    const SafeFile::ReadResult file = SafeFile::read(path, Rules::HighScoresReadLimit);
     if (file.error == SafeFile::Error::None)
         HighScores::load(file.bytes, &m_highScores);
 }
@@ -254,7 +256,7 @@ void TesmoGame::ESTRAIPAROLA()
         qint16 next = 0;
         if (m_lastGoodDictionary != 0 && !tried.contains(m_lastGoodDictionary))
             next = m_lastGoodDictionary;
-        for (qint16 d = 1; d <= 3 && next == 0; ++d) {
+        for (qint16 d = 1; d <= WordLists::Count && next == 0; ++d) {
             if (!tried.contains(d))
                 next = d;
         }
@@ -332,7 +334,7 @@ void TesmoGame::Command3d2_Click()
             g.Attempt = g.MaxAttempts;
             g.Guess = g.Solution;
             VALUTARIGA();
-            if (g.Manche < 5) {
+            if (g.Manche < Rules::Manches) {
                 w.messageBox(QStringLiteral("La risposta è errata, clicca OK per la manche N.")
                                  + QString::number(g.Manche + 1),
                              TitleFinePartita, GameWindow::Buttons::Ok);
@@ -458,7 +460,7 @@ void TesmoGame::SUONA(QString name)
     // is for the whole time that remains; the clock then tells how much really
     // passed (across midnight too; a clock set back counts as nothing).
     m_s.window->flushPainting();
-    const double length = static_cast<float>(name.size()) / 12.0f;
+    const double length = static_cast<float>(name.size()) / Rules::PauseCharactersPerSecond;
     double passed = 0.0;
     double last = m_s.clock->secondsSinceMidnight();
     qint64 lastDay = m_s.clock->dayNumber();
@@ -503,7 +505,7 @@ TesmoGame::HighScoreListing TesmoGame::AGGIORNARECORD()
     }
 
     HighScoreListing listing;
-    for (int p = 1; p <= HighScores::Ranks; ++p) {
+    for (int p = 1; p <= Rules::HighScoreRanks; ++p) {
         const HighScores::Entry &entry = m_highScores[p - 1];
         if (p == 1)
             listing.best = entry.Name;
@@ -530,7 +532,7 @@ bool TesmoGame::SALVAINI()
     m_state.PlayerName = CodePage::toUpper(w.playerNameText());
     w.setPlayerNameText(m_state.PlayerName);
     const int voice = w.voiceIndex();
-    m_state.MaxAttempts = w.fiveAttemptsSelected() ? 5 : 6;
+    m_state.MaxAttempts = w.fiveAttemptsSelected() ? Rules::FewRows : Rules::ManyRows;
     const QString name = QString::fromLatin1(Settings::FileName);
     const SafeFile::Lock lock(m_s.programDir, name);
     m_settingsPath = FileNames::resolve(m_s.programDir, name);
@@ -544,7 +546,7 @@ void TesmoGame::LEGGIINI()
     const bool attemptSaveFailed = m_attemptSaveFailed;
     m_attemptSaveFailed = false;
     const SafeFile::ReadResult file =
-        SafeFile::read(FileNames::resolve(m_s.programDir, QString::fromLatin1(Settings::FileName)), Settings::ReadLimit);
+        SafeFile::read(FileNames::resolve(m_s.programDir, QString::fromLatin1(Settings::FileName)), Rules::SettingsReadLimit);
     if (file.error == SafeFile::Error::Missing) {
         m_state.PlayerName = QStringLiteral("ANONIMO");
         return;
@@ -569,14 +571,14 @@ void TesmoGame::LEGGIINI()
     }
     if (values.attempts) {
         // Only five or six rows exist: any other count plays with six.
-        const int attempts = *values.attempts == 5 ? 5 : 6;
+        const int attempts = *values.attempts == Rules::FewRows ? Rules::FewRows : Rules::ManyRows;
         // The file still holds the count in force before a switch that could
         // not be saved: that count comes back, and the board with it.
         if (attemptSaveFailed && attempts != m_state.MaxAttempts)
             showAttemptRows(attempts);
         m_state.MaxAttempts = static_cast<qint16>(attempts);
         w.selectAttempts(attempts);
-        if (attempts == 5)
+        if (attempts == Rules::FewRows)
             Option1_Click();
         else
             Option2_Click();
@@ -601,18 +603,18 @@ void TesmoGame::Text2_LostFocus()
 
 void TesmoGame::Option1_Click()
 {
-    changeAttempts(5);
+    changeAttempts(Rules::FewRows);
 }
 
 void TesmoGame::Option2_Click()
 {
-    changeAttempts(6);
+    changeAttempts(Rules::ManyRows);
 }
 
 void TesmoGame::showAttemptRows(int attempts)
 {
     GameWindow &w = *m_s.window;
-    const bool show = attempts == 6;
+    const bool show = attempts == Rules::ManyRows;
     for (int cell = FirstHiddenCell; cell <= 29; ++cell)
         w.setCellVisible(cell, show);
     w.setTriedWordVisible(4, show);

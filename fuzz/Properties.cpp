@@ -120,7 +120,7 @@ QString wordListOnFile(const QByteArray &input, const QString &path)
 
 QString settingsRoundTrip(const QByteArray &input, const QString &path)
 {
-    const Settings::Values first = Settings::parse(input.left(Settings::ReadLimit));
+    const Settings::Values first = Settings::parse(input.left(Rules::SettingsReadLimit));
     if (first.voice && (*first.voice < 0 || *first.voice > 2))
         return QStringLiteral("voice out of range");
     if (first.name && (first.name->contains(u'\r') || first.name->contains(u'\n')))
@@ -131,7 +131,7 @@ QString settingsRoundTrip(const QByteArray &input, const QString &path)
     QByteArray bytes = Settings::serialize(name, voice, attempts);
     if (bytes.count("\r\n") != 3 || bytes.count('\n') != 3 || bytes.count('\r') != 3)
         return QStringLiteral("the file is not three lines");
-    if (const QString failure = throughFile(path, Settings::ReadLimit, &bytes); !failure.isEmpty())
+    if (const QString failure = throughFile(path, Rules::SettingsReadLimit, &bytes); !failure.isEmpty())
         return failure;
     const Settings::Values second = Settings::parse(bytes);
     if (second.name != name || second.voice != voice || second.attempts != attempts)
@@ -142,21 +142,21 @@ QString settingsRoundTrip(const QByteArray &input, const QString &path)
 QString highScoresRoundTrip(const QByteArray &input, const QString &path)
 {
     HighScores::Table table;
-    HighScores::load(input.left(HighScores::ReadLimit), &table);
+    HighScores::load(input.left(Rules::HighScoresReadLimit), &table);
     HighScores::rank(&table);
     for (int i = 1; i < HighScores::NewResultSlot; ++i) {
         if (table[i - 1].Score < table[i].Score)
             return QStringLiteral("not ranked");
     }
     QByteArray bytes = HighScores::serialize(table);
-    if (bytes.count("\r\n") != HighScores::Ranks || bytes.count('\n') != HighScores::Ranks
-        || bytes.count('\r') != HighScores::Ranks)
+    if (bytes.count("\r\n") != Rules::HighScoreRanks || bytes.count('\n') != Rules::HighScoreRanks
+        || bytes.count('\r') != Rules::HighScoreRanks)
         return QStringLiteral("the file is not fifty lines");
-    if (const QString failure = throughFile(path, HighScores::ReadLimit, &bytes); !failure.isEmpty())
+    if (const QString failure = throughFile(path, Rules::HighScoresReadLimit, &bytes); !failure.isEmpty())
         return failure;
     HighScores::Table again;
     HighScores::load(bytes, &again);
-    for (int i = 0; i < HighScores::Ranks; ++i) {
+    for (int i = 0; i < Rules::HighScoreRanks; ++i) {
         if (again[i].Name != table[i].Name || again[i].Score != table[i].Score)
             return QStringLiteral("rank %1 changed on the way through the file").arg(i + 1);
     }

@@ -54,7 +54,7 @@ void rank(Table *table)
 QByteArray serialize(const Table &table)
 {
     QByteArray bytes;
-    for (int i = 0; i < Ranks; ++i) {
+    for (int i = 0; i < Rules::HighScoreRanks; ++i) {
         const Entry &entry = table[i];
         bytes += CodePage::encode(TextFile::oneLine(entry.Name)) + ',';
         bytes += entry.Score < 0 ? '-' : ' ';

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "engine/Rules.h"
+
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
@@ -14,12 +16,9 @@
 namespace HighScores {
 
 inline constexpr char FileName[] = "TESMO.HIS";
-constexpr int Ranks = 50;
-constexpr int Slots = 54;       // the ranks, the slot for a new result, and room for a long file
-constexpr int NewResultSlot = 51;
-// What is read of the file: many times fifty-four lines with the longest
-// name the game takes.
-constexpr qint64 ReadLimit = 64 * 1024;
+// The ranks (Rules::HighScoreRanks), the slot for a new result, and room for a long file.
+constexpr int Slots = Rules::HighScoreRanks + 4;
+constexpr int NewResultSlot = Rules::HighScoreRanks + 1;
 
 struct Entry
 {

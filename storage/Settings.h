@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "engine/Rules.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -14,11 +16,6 @@
 namespace Settings {
 
 inline constexpr char FileName[] = "Tesmo.ini";
-
-// The longest name the name box takes, and what is read of the file: far
-// more than three lines with such a name need.
-constexpr int NameLength = 40;
-constexpr qint64 ReadLimit = 64 * 1024;
 
 struct Values
 {

@@ -15,7 +15,7 @@
 // whole record are never touched.
 namespace WordList {
 
-// The lists are tesmodat.1 (Italian), tesmodat.2 (English) and tesmodat.3 (Latin).
+// List N is the file tesmodat.N; tools/wordlists/lists.tsv lists them (WordLists.h).
 constexpr char FilePrefix[] = "tesmodat.";
 
 constexpr int RecordSize = 8;

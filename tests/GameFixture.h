@@ -6,6 +6,7 @@
 #include "tests/FakeServices.h"
 #include "tests/FakeWindow.h"
 #include "tests/TestFiles.h"
+#include "WordLists.h"
 #include "engine/TesmoGame.h"
 
 #include <QTemporaryDir>
@@ -29,16 +30,20 @@ struct GameFixture
         : dir(folder.path())
     {
         sound.log = &window.log;
-        TestFiles::write(dir, QStringLiteral("tesmodat.1"), TestFiles::wordList(italian));
-        TestFiles::write(dir, QStringLiteral("tesmodat.2"),
-                         TestFiles::wordList({QStringLiteral("HOUSE"), QStringLiteral("WATER")}));
-        TestFiles::write(dir, QStringLiteral("tesmodat.3"),
-                         TestFiles::wordList({QStringLiteral("AQUAE"), QStringLiteral("TERRA")}));
+        // Every list of the table: the first with the words given, the others with two words each.
+        const QStringList others[] = {{QStringLiteral("HOUSE"), QStringLiteral("WATER")},
+                                      {QStringLiteral("AQUAE"), QStringLiteral("TERRA")}};
+        for (const WordLists::List &list : WordLists::All)
+            TestFiles::write(dir, listFile(list.number),
+                             TestFiles::wordList(list.number == 1 ? italian : others[(list.number - 2) % 2]));
         game = std::make_unique<TesmoGame>(TesmoGame::Services{&clock, &random, &sound, dir, {}, &window});
         window.onHighScoresLoad = [this] { table = game->AGGIORNARECORD(); };
     }
 
     GameState &state() { return game->state(); }
+
+    // The file of word list `number`.
+    static QString listFile(int number) { return QStringLiteral("tesmodat.%1").arg(number); }
 
     // Types a word into the guess box and presses Enter.
     void play(const QString &word)

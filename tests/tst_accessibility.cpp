@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/WindowFixture.h"
+#include "tests/Shown.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "engine/Links.h"
@@ -102,7 +103,7 @@ private slots:
             {w->Option2, "6 tentativi"},         {w->List1, "Voce"},
             {w->Picture1, "Decorazione"},
             {w->Frame1, "Tabellone"},            {w->Frame2, "Scrivi qua sotto la soluzione"},
-            {w->Label2, "Punti: 0"},             {w->Label5, "Manche: 1/5"},
+            {w->Label2, "Punti: 0"},             {w->Label5, "Manche: " + Shown::manche(1)},
             {w->Label10[0], "Tentativo 1: nessuna parola"},
             {w->Label10[4], "Tentativo 5: nessuna parola"},
             {w->Label1[0], "Riga 1, posizione 1: bianca, P al suo posto"},

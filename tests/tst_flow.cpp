@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/GameFixture.h"
+#include "tests/Shown.h"
+#include "engine/Rules.h"
 
 #include <QtTest>
 
@@ -18,7 +20,7 @@ private slots:
         GameFixture f;
         f.random.queue = {0.0, 0.5};  // first record, third position
         f.game->Form_Load();
-        QCOMPARE(f.window.manche, QStringLiteral("1/5"));
+        QCOMPARE(f.window.manche, Shown::manche(1));
         QCOMPARE(f.state().Manche, qint16(1));
         QCOMPARE(f.state().Dictionary, qint16(1));
         QCOMPARE(f.state().Solution, QStringLiteral("PIANO"));
@@ -60,9 +62,9 @@ private slots:
         f.game->Form_Load();
         f.loseManche();
         f.loseManche();
-        QCOMPARE(f.window.manche, QStringLiteral("3/5"));
+        QCOMPARE(f.window.manche, Shown::manche(3));
         f.play(f.state().Solution.toLower());
-        QCOMPARE(f.window.manche, QStringLiteral("3/5"));
+        QCOMPARE(f.window.manche, Shown::manche(3));
         QCOMPARE(f.window.congratulations, 0);
         QCOMPARE(f.state().Attempt, qint16(1));
     }
@@ -100,12 +102,12 @@ private slots:
     {
         GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS", "TERRA"});
         f.game->Form_Load();
-        for (int n = 2; n <= 5; ++n) {
+        for (int n = 2; n <= Rules::Manches; ++n) {
             f.loseManche();
             QCOMPARE(f.window.boxes.last().text, QStringLiteral("La risposta è errata, clicca OK per la manche N.%1").arg(n));
             QCOMPARE(f.window.boxes.last().title, QStringLiteral("Tesmo - Fine Partita"));
         }
-        QCOMPARE(f.window.boxes.size(), 4);
+        QCOMPARE(f.window.boxes.size(), Rules::Manches - 1);
     }
 
     void fiveAttemptRows()
@@ -148,7 +150,7 @@ private slots:
         QTest::addColumn<int>("points");
         QTest::addColumn<int>("manche");
         QTest::newRow("lost") << "OPERA" << 0 << 2;
-        QTest::newRow("found on row 6: the word only") << "PIANO" << 200 << 1;
+        QTest::newRow("found on row 6: the word only") << "PIANO" << int(Rules::WordPoints / Rules::ManyRows) << 1;
     }
     void sixAttemptMode()
     {
@@ -169,7 +171,7 @@ private slots:
             QVERIFY(!f.window.cellVisible[cell]);
         QVERIFY(!f.window.triedTitleVisible[4] && !f.window.triedWordVisible[4]);
 
-        for (int i = 0; i < 4; ++i)
+        for (int row = 2; row < Rules::ManyRows; ++row)
             f.play("XXXXX");
         QCOMPARE(f.state().Manche, qint16(1));
         QVERIFY(f.window.boxes.isEmpty());
@@ -211,7 +213,7 @@ private slots:
         f.game->Form_Load();
         f.window.voice = 1;
         f.window.answers = {GameWindow::Answer::Yes};
-        for (int m = 1; m <= 5; ++m)
+        for (int m = 1; m <= Rules::Manches; ++m)
             f.loseManche();
         QCOMPARE(f.window.boxes.size(), 5);
         QCOMPARE(f.window.boxes.last().text,
@@ -220,9 +222,9 @@ private slots:
         // The table took the result in once, and stored it.
         QVERIFY(!f.game->resultPending());
         QCOMPARE(f.window.highScoresShown, 1);
-        QCOMPARE(f.file("TESMO.HIS").count("\r\n"), 50);
+        QCOMPARE(f.file("TESMO.HIS").count("\r\n"), Rules::HighScoreRanks);
         // The new game is under way, the table closed again, the window enabled.
-        QCOMPARE(f.window.manche, QStringLiteral("1/5"));
+        QCOMPARE(f.window.manche, Shown::manche(1));
         QCOMPARE(f.state().Points, 0);
         QVERIFY(!f.window.highScores);
         QVERIFY(f.window.enabled);
@@ -238,11 +240,11 @@ private slots:
         f.window.voice = 2;
         f.window.playerName = "Gino";
         f.window.answers = {GameWindow::Answer::No};
-        for (int m = 1; m <= 5; ++m)
+        for (int m = 1; m <= Rules::Manches; ++m)
             f.loseManche();
         QVERIFY(f.window.terminated);
         QVERIFY(f.game->ended());
-        QCOMPARE(f.window.manche, QStringLiteral("6/5"));
+        QCOMPARE(f.window.manche, Shown::manche(Rules::Manches + 1));
         // The table is up while "Ciao" plays, then the program ends.
         const QStringList &log = f.window.log;
         QVERIFY(log.indexOf("highscores") < log.indexOf("sound Ciao-1.wav"));
@@ -265,7 +267,7 @@ private slots:
             f.play(f.state().Solution);
             QVERIFY(f.state().Points > points);
             points = f.state().Points;
-            QCOMPARE(f.window.manche, QStringLiteral("1/5"));
+            QCOMPARE(f.window.manche, Shown::manche(1));
         }
         // Eleven draws from three words: the list ran out three times.
         QCOMPARE(f.window.boxes.size(), 3);
@@ -284,7 +286,7 @@ private slots:
         QVERIFY(f.state().Points > 0);
         f.game->Nuova_Click();
         QCOMPARE(f.state().Points, 0);
-        QCOMPARE(f.window.manche, QStringLiteral("1/5"));
+        QCOMPARE(f.window.manche, Shown::manche(1));
         QCOMPARE(drawnCount(f.file("tesmodat.1")), 3);
     }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/GameFixture.h"
+#include "engine/Rules.h"
 #include "storage/HighScores.h"
 
 #include <QFile>
@@ -103,13 +104,13 @@ private slots:
         GameFixture f;
         finishGame(f, "GIOCATORE", 120);
         const QList<QByteArray> written = lines(f.file("TESMO.HIS"));
-        QCOMPARE(written.size(), 50);
+        QCOMPARE(written.size(), Rules::HighScoreRanks);
         QCOMPARE(written[0], QByteArray("GIOCATORE, 120 \r"));
-        for (int i = 1; i < 50; ++i)
+        for (int i = 1; i < Rules::HighScoreRanks; ++i)
             QCOMPARE(written[i], QByteArray(", 0 \r"));
         QCOMPARE(f.table.matchPosition, 1);
         QCOMPARE(f.table.best, QStringLiteral("GIOCATORE"));
-        QCOMPARE(f.table.rows.size(), 50);
+        QCOMPARE(f.table.rows.size(), Rules::HighScoreRanks);
         QVERIFY(!f.game->resultPending());
     }
 
@@ -137,7 +138,7 @@ private slots:
     {
         GameFixture f;
         QList<QPair<QString, int>> full;
-        for (int i = 0; i < 50; ++i)
+        for (int i = 0; i < Rules::HighScoreRanks; ++i)
             full << qMakePair(QStringLiteral("P%1").arg(i), 1000 - i);
         const QByteArray before = fileOf(full);
         TestFiles::write(f.dir, "TESMO.HIS", before);
@@ -153,11 +154,11 @@ private slots:
     {
         GameFixture f;
         QList<QPair<QString, int>> full;
-        for (int i = 0; i < 50; ++i)
+        for (int i = 0; i < Rules::HighScoreRanks; ++i)
             full << qMakePair(QStringLiteral("P%1").arg(i), 1000 - i);
         TestFiles::write(f.dir, "TESMO.HIS", fileOf(full));
         finishGame(f, "LAST", 952);
-        QCOMPARE(f.table.matchPosition, 50);
+        QCOMPARE(f.table.matchPosition, Rules::HighScoreRanks);
     }
 
     void enteredOnlyOnce()
@@ -222,7 +223,7 @@ private slots:
         finishGame(f, "NEW", 50);
         QCOMPARE(f.game->highScoreTable()[0].Name, first);
         QCOMPARE(int(f.game->highScoreTable()[0].Score), firstScore);
-        QCOMPARE(lines(f.file("tesmo.his")).size(), 50);  // written back under its own name
+        QCOMPARE(lines(f.file("tesmo.his")).size(), Rules::HighScoreRanks);  // written back under its own name
         QVERIFY(!QFile::exists(f.dir.filePath("TESMO.HIS")));
     }
 
@@ -230,14 +231,16 @@ private slots:
     {
         GameFixture f;
         QByteArray content;
-        for (int i = 0; i < 60; ++i)
+        for (int i = 0; i < Rules::HighScoreRanks + 10; ++i)
             content += QByteArray("P") + QByteArray::number(i) + ", " + QByteArray::number(1000 - i) + " \r\n";
         TestFiles::write(f.dir, "TESMO.HIS", content);
         finishGame(f, "NEW", 5000);
         const QList<QByteArray> written = lines(f.file("TESMO.HIS"));
-        QCOMPARE(written.size(), 50);
+        QCOMPARE(written.size(), Rules::HighScoreRanks);
         QCOMPARE(written[0], QByteArray("NEW, 5000 \r"));
-        QCOMPARE(written[49], QByteArray("P48, 952 \r"));
+        // The new result on top: the file's first Ranks - 1 lines follow it.
+        const int last = Rules::HighScoreRanks - 2;
+        QCOMPARE(written[Rules::HighScoreRanks - 1], "P" + QByteArray::number(last) + ", " + QByteArray::number(1000 - last) + " \r");
     }
 
     void unwritableFileKeepsTheFormer()
@@ -270,7 +273,7 @@ private slots:
         f.play(f.state().Solution);
         const int points = f.state().Points;
         f.window.answers = {GameWindow::Answer::Yes};
-        for (int m = 1; m <= 5; ++m)
+        for (int m = 1; m <= Rules::Manches; ++m)
             f.loseManche();
         QCOMPARE(lines(f.file("TESMO.HIS"))[0], QByteArray("Vale, ") + QByteArray::number(points) + " \r");
         QCOMPARE(f.table.matchPosition, 1);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/WindowFixture.h"
+#include "tests/Shown.h"
 #include "ui/Fonts.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
@@ -155,7 +156,7 @@ private slots:
         QTest::keyClick(w.form.get(), Qt::Key_F6);
         QCOMPARE(w.opened.size(), 6);
         // The game went on untouched.
-        QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
+        QCOMPARE(w->Label5->text(), Shown::manche(1));
     }
 
     void targetsThatCannotBeOpenedAreTold()
@@ -176,7 +177,7 @@ private slots:
                                        "Non si può aprire \"https://tesmo.example/\": manca un programma che lo apra.",
                                        "Non si può aprire \"mailto:autore@tesmo.example\": manca un programma che lo apra."}));
         QVERIFY(!w->terminated());
-        QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
+        QCOMPARE(w->Label5->text(), Shown::manche(1));
     }
 
     void shortcutKeys_data()
@@ -346,7 +347,7 @@ private slots:
         });
         w->About->trigger();
         QVERIFY(w->isEnabled());
-        QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
+        QCOMPARE(w->Label5->text(), Shown::manche(1));
     }
 
     void aboutModalUntilOk()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/GameFixture.h"
+#include "engine/Rules.h"
 #include "engine/Rating.h"
 
 #include <QtTest>
@@ -31,22 +32,22 @@ private slots:
                                        << QStringList{"c'e.wav", "No.wav", "c'e.wav", "No.wav", "c'e.wav"} << 0
                                        << "     ";
         QTest::newRow("PIANO / PIZZA") << "PIANO" << "  A  " << "PIZZA" << 2 << 5 << "15 15 2 4 4" << "PI   "
-                                       << QStringList{"Si.wav", "Si.wav", "c'e.wav", "No.wav", "No.wav"} << 60
+                                       << QStringList{"Si.wav", "Si.wav", "c'e.wav", "No.wav", "No.wav"} << 2 * Rules::LetterPoints[2]
                                        << "PI   ";
         QTest::newRow("CASSA / SXXXX") << "CASSA" << "C    " << "SXXXX" << 3 << 5 << "4 4 2 2 4" << "     "
                                        << QStringList{"No.wav", "No.wav", "c'e.wav", "c'e.wav", "No.wav"} << 0
                                        << "     ";
         QTest::newRow("CASSA / CXSSA") << "CASSA" << "C    " << "CXSSA" << 2 << 5 << "15 4 15 15 15" << "C SSA"
-                                       << QStringList{"Si.wav", "No.wav", "Si.wav", "Si.wav", "Si.wav"} << 120
+                                       << QStringList{"Si.wav", "No.wav", "Si.wav", "Si.wav", "Si.wav"} << 4 * Rules::LetterPoints[2]
                                        << "C SSA";
         QTest::newRow("row 1") << "PIANO" << "  A  " << "     " << 1 << 5 << "4 4 15 4 4" << "  A  " << none << 0
                                << "  A  ";
-        QTest::newRow("row 4 scores 15") << "PIANO" << "     " << "PXXXX" << 4 << 6 << "15 4 4 4 4" << "P    "
-                                         << QStringList{"Si.wav", "No.wav", "No.wav", "No.wav", "No.wav"} << 15
+        QTest::newRow("row 4 scores") << "PIANO" << "     " << "PXXXX" << 4 << 6 << "15 4 4 4 4" << "P    "
+                                         << QStringList{"Si.wav", "No.wav", "No.wav", "No.wav", "No.wav"} << Rules::LetterPoints[4]
                                          << "P    ";
-        QTest::newRow("row 5 of six: 12, no Si") << "PIANO" << "     " << "PXXXX" << 5 << 6 << "15 4 4 4 4"
+        QTest::newRow("row 5 of six: points, no Si") << "PIANO" << "     " << "PXXXX" << 5 << 6 << "15 4 4 4 4"
                                                  << "P    "
-                                                 << QStringList{"No.wav", "No.wav", "No.wav", "No.wav"} << 12
+                                                 << QStringList{"No.wav", "No.wav", "No.wav", "No.wav"} << Rules::LetterPoints[5]
                                                  << "P    ";
         QTest::newRow("last row, lost") << "PIANO" << "     " << "PIANO" << 5 << 5 << "15 15 15 15 15" << "PIANO"
                                         << none << 0 << "PIANO";
@@ -106,7 +107,7 @@ private slots:
             "paint 9 4", "sound No.wav", "pause",
         };
         QCOMPARE(f.window.log, expected);
-        QCOMPARE(g.Points, 30);
+        QCOMPARE(g.Points, Rules::LetterPoints[2]);
         QCOMPARE(g.Revealed, QStringLiteral("P    "));
         QCOMPARE(f.window.tried[0], QStringLiteral("PXZZA"));
         // The green cell keeps the caption it had ("L" on the fake board).
@@ -123,10 +124,11 @@ private slots:
         g.Attempt = 3;
         g.MaxAttempts = 6;
         f.game->VALUTARIGA();
-        QCOMPARE(g.Points, 100);
+        QCOMPARE(g.Points, 5 * Rules::LetterPoints[3]);
         QCOMPARE(f.window.rowColours(3), QStringLiteral("15 15 15 15 15"));
-        // Five pauses of "Si.wav" (0.5 s) even with no voice chosen.
-        QVERIFY(f.clock.slept > 2.5 && f.clock.slept < 2.7);
+        // Five pauses of "Si.wav" even with no voice chosen.
+        const double si = QStringLiteral("Si.wav").size() / Rules::PauseCharactersPerSecond;
+        QVERIFY(f.clock.slept > 5 * si && f.clock.slept < 5 * si + 0.2);
         QVERIFY(f.sound.played.isEmpty());
     }
 };

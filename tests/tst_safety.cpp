@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/GameFixture.h"
+#include "tests/Shown.h"
+#include "engine/Rules.h"
 #include "tests/WindowFixture.h"
 #include "storage/CodePage.h"
 #include "storage/HighScores.h"
@@ -41,7 +43,7 @@ class TestSafety : public QObject
         f.window.playerName = "ROSSI";
         f.play(f.state().Solution);
         f.window.answers = {GameWindow::Answer::No};
-        for (int m = 1; m <= 5; ++m)
+        for (int m = 1; m <= Rules::Manches; ++m)
             f.loseManche();
         QVERIFY(f.game->ended());
     }
@@ -135,7 +137,7 @@ private slots:
         f.play("straß");
         QCOMPARE(f.state().Typed, QString("STRAß"));
         QCOMPARE(f.state().Solution, QString("CASSA"));  // found: the next word of the same manche
-        QCOMPARE(f.window.manche, QString("1/5"));
+        QCOMPARE(f.window.manche, Shown::manche(1));
     }
 
     // A full disk: the old file stays byte for byte and the player is told.
@@ -165,7 +167,7 @@ private slots:
                 playToTheEnd(f);
             } else {
                 f.game->Form_Load();
-                f.window.playerName = QString(40, u'N');
+                f.window.playerName = QString(Rules::NameLength, u'N');
                 f.game->Command3d3_Click();
             }
             const QStringList failures = saveFailures(f.window);
@@ -247,12 +249,15 @@ private slots:
         name->paste();
         QCOMPARE(name->text(), QString("rossi"));
         name->end(false);
-        QApplication::clipboard()->setText("\tmario" + QString(60, u'x'));
+        const QString pasted = "\tmario" + QString(Rules::NameLength, u'x');
+        QApplication::clipboard()->setText(pasted);
         name->paste();
-        QCOMPARE(name->text(), "rossimario" + QString(29, u'x'));
+        // The box takes what fits its length, the tab included, then drops the tab.
+        const int xs = Rules::NameLength - int(QStringLiteral("rossi\tmario").size());
+        QCOMPARE(name->text(), "rossimario" + QString(xs, u'x'));
         w->Text1->setFocus();
         QCOMPARE(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini"),
-                 "Nome=ROSSIMARIO" + QByteArray(29, 'X') + "\r\nSuono=-1\r\nTentativi=5\r\n");
+                 "Nome=ROSSIMARIO" + QByteArray(xs, 'X') + "\r\nSuono=-1\r\nTentativi=5\r\n");
     }
 
     // A name with a line break from elsewhere never splits a line.
@@ -289,7 +294,7 @@ private slots:
         HighScores::Table table;
         HighScores::load(TestFiles::read(QDir(folder.path()), "TESMO.HIS"), &table);
         QSet<QString> names;
-        for (int i = 0; i < HighScores::Ranks; ++i)
+        for (int i = 0; i < Rules::HighScoreRanks; ++i)
             names << table[i].Name;
         int kept = 0;
         for (const char *prefix : {"A", "B"}) {

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/GameFixture.h"
+#include "engine/Rules.h"
 #include "engine/Scoring.h"
 
 #include <QtTest>
+
+#include <cmath>
 
 // Points per letter and per word, the seconds display and the game clock.
 class TestScoring : public QObject
@@ -12,35 +15,29 @@ class TestScoring : public QObject
     Q_OBJECT
 
 private slots:
-    void letterAward_data()
+    // A letter found earlier is worth at least as much as one found later;
+    // what each row pays is Rules::LetterPoints, and a rated row pays it
+    // once for every letter in its place (tst_rating).
+    void lettersFoundEarlierAreWorthMore()
     {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("award");
-        QTest::newRow("2") << 2 << 30;
-        QTest::newRow("3") << 3 << 20;
-        QTest::newRow("4") << 4 << 15;
-        QTest::newRow("5") << 5 << 12;
-    }
-    void letterAward()
-    {
-        QFETCH(int, row);
-        QFETCH(int, award);
-        QCOMPARE(Scoring::letterAward(row), award);
+        for (int row = 2; row < Rules::ManyRows - 1; ++row)
+            QVERIFY(Scoring::letterAward(row) >= Scoring::letterAward(row + 1));
+        QVERIFY(Scoring::letterAward(Rules::ManyRows - 1) > 0);
     }
 
+    // The word award for row r: WordPoints / r / T, T counting the started
+    // periods of WordSeconds; the first and the last second of a period pay alike.
     void wordAward_data()
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("elapsed");
         QTest::addColumn<int>("award");
-        const int table[5][4] = {
-            {600, 300, 200, 150}, {400, 200, 133, 100}, {300, 150, 100, 75}, {240, 120, 80, 60}, {200, 100, 67, 50},
-        };
-        for (int row = 2; row <= 6; ++row) {
-            for (int t = 0; t < 4; ++t) {
-                for (int s : {0, 9}) {
-                    const int elapsed = t * 10 + s;
-                    QTest::addRow("row %d, %d s", row, elapsed) << row << elapsed << table[row - 2][t];
+        for (int row = 2; row <= Rules::ManyRows; ++row) {
+            for (int t = 1; t <= 4; ++t) {
+                const int award = int(std::nearbyint(Rules::WordPoints / row / t));
+                for (int s : {0, Rules::WordSeconds - 1}) {
+                    const int elapsed = (t - 1) * Rules::WordSeconds + s;
+                    QTest::addRow("row %d, %d s", row, elapsed) << row << elapsed << award;
                 }
             }
         }
@@ -55,9 +52,19 @@ private slots:
 
     void halvesGoToEven()
     {
-        // 600 / 16 = 37.5: the running score decides which way it rounds.
-        QCOMPARE(Scoring::addWordAward(100, 2, 150), 138);
-        QCOMPARE(Scoring::addWordAward(101, 2, 159), 138);
+        // An award that ends in a half: the running score decides which way it rounds.
+        int t = 1;
+        while (t < 1000 && std::fmod(Rules::WordPoints / 2 / t, 1.0) != 0.5)
+            ++t;
+        if (t == 1000)
+            QSKIP("no word award of these rules ends in a half");
+        const int elapsed = (t - 1) * Rules::WordSeconds;
+        const double half = Rules::WordPoints / 2 / t;
+        const int even = int(std::nearbyint(100 + half));
+        QVERIFY(even % 2 == 0);
+        QCOMPARE(Scoring::addWordAward(100, 2, elapsed), even);
+        QCOMPARE(Scoring::addWordAward(101, 2, elapsed), int(std::nearbyint(101 + half)));
+        QVERIFY(Scoring::addWordAward(101, 2, elapsed) % 2 == 0);
         QCOMPARE(Scoring::addWordAward(2147483600, 2, 0), 2147483647);
     }
 
@@ -115,7 +122,8 @@ private slots:
         // The word award follows those seconds.
         const qint32 before = f.state().Points;
         f.play(f.state().Solution);
-        QCOMPARE(f.state().Points - before, 5 * 30 + int(std::nearbyint(600.0 / ((seconds + 12) / 10 + 1))));
+        QCOMPARE(f.state().Points - before,
+                 5 * Rules::LetterPoints[2] + int(std::nearbyint(Rules::WordPoints / 2 / ((seconds + 12) / Rules::WordSeconds + 1))));
     }
 
     // Whole manches through the game, with the clock the test moves.
@@ -123,11 +131,12 @@ private slots:
     {
         GameFixture f({"PIANO"});
         f.game->Form_Load();
-        f.clock.advance(15);
+        f.clock.advance(Rules::WordSeconds + 5);  // the second period: T = 2
         f.game->Timer1_Timer();
         f.play("piano");
-        QCOMPARE(f.state().Points, 5 * 30 + 300);
-        QCOMPARE(f.window.points, QStringLiteral("450"));
+        const int points = 5 * Rules::LetterPoints[2] + int(std::nearbyint(Rules::WordPoints / 2 / 2));
+        QCOMPARE(f.state().Points, points);
+        QCOMPARE(f.window.points, QString::number(points));
     }
 
     void foundOnRowThreeAfterTwentyFiveSeconds()
@@ -135,22 +144,22 @@ private slots:
         GameFixture f({"PIANO"});
         f.game->Form_Load();
         f.play("XXXXX");
-        f.clock.advance(25);
+        f.clock.advance(2 * Rules::WordSeconds + 5);  // T = 3
         f.game->Timer1_Timer();
         f.play("PIANO");
-        QCOMPARE(f.state().Points, 100 + 133);
+        QCOMPARE(f.state().Points, 5 * Rules::LetterPoints[3] + int(std::nearbyint(Rules::WordPoints / 3 / 3)));
     }
 
     void foundOnLastRowOfFive()
     {
         GameFixture f({"PIANO"});
         f.game->Form_Load();
-        for (int i = 0; i < 3; ++i)
+        for (int row = 2; row < Rules::FewRows; ++row)
             f.play("XXXXX");
         f.clock.advance(5);
         f.game->Timer1_Timer();
-        f.play("PIANO");
-        QCOMPARE(f.state().Points, 240);
+        f.play("PIANO");  // on the last row: no letter points
+        QCOMPARE(f.state().Points, int(std::nearbyint(Rules::WordPoints / Rules::FewRows)));
     }
 
     void eachGuessRestartsTheSeconds()

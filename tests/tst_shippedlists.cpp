@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "WordLists.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -33,9 +35,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("exclusions");
         QTest::addColumn<int>("atLeast");
-        QTest::newRow("Italiano") << "tesmodat.1" << "excluded-it.txt" << 2000;
-        QTest::newRow("English") << "tesmodat.2" << "excluded-en.txt" << 2000;
-        QTest::newRow("Latino") << "tesmodat.3" << "excluded-la.txt" << 1500;
+        for (const WordLists::List &list : WordLists::All)
+            QTest::newRow(list.name) << QStringLiteral("tesmodat.%1").arg(list.number) << list.exclusions << list.atLeast;
     }
     void list()
     {

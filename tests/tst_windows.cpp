@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/WindowFixture.h"
+#include "engine/Rules.h"
+#include "tests/Shown.h"
 #include "ui/Fonts.h"
 #include "ui/Form2.h"
 #include "ui/Form4.h"
@@ -41,7 +43,6 @@ private slots:
         QCOMPARE(form.Label1[2]->geometry(), QRect(132, 18, 51, 61));
         QCOMPARE(form.Command3d1->geometry(), QRect(50, 138, 311, 69));
         QCOMPARE(form.Command3d1->toolTip(), QStringLiteral("Torna al gioco"));
-        QCOMPARE(form.Timer1->interval(), 80);
         QString letters;
         for (QLabel *label : form.Label1) {
             letters += label->text();
@@ -120,8 +121,9 @@ private slots:
         QCOMPARE(QFontInfo(table->List1->font()).family(), QStringLiteral("Liberation Mono"));
         // No file yet: fifty blank rows, an empty best player, the first row selected.
         QCOMPARE(table->Label1->text(), QString());
-        QCOMPARE(table->List1->count(), 50);
-        QCOMPARE(table->List1->item(49)->text(), QStringLiteral("  50 -               00.000 - Italiano"));
+        QCOMPARE(table->List1->count(), Rules::HighScoreRanks);
+        QCOMPARE(table->List1->item(Rules::HighScoreRanks - 1)->text(),
+                 QStringLiteral("  %1 -               00.000 - Italiano").arg(Rules::HighScoreRanks));
         QCOMPARE(table->List1->currentRow(), 0);
         // The settings were saved on the way in.
         QVERIFY(QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
@@ -199,7 +201,7 @@ private slots:
         QTest::addColumn<int>("rank");
         QTest::newRow("rank 1") << 1;
         QTest::newRow("rank 3") << 3;
-        QTest::newRow("rank 50") << 50;
+        QTest::newRow("the last rank") << Rules::HighScoreRanks;
         QTest::newRow("not in the table") << 0;
     }
     void tableSelectsTheRowOfTheResult()
@@ -208,7 +210,7 @@ private slots:
         Window w;
         // The player "ANONIMO" with 0 points stands at the given rank.
         HighScores::Table stored;
-        for (int p = 1; p <= 50; ++p)
+        for (int p = 1; p <= Rules::HighScoreRanks; ++p)
             stored[p - 1] = p == rank ? HighScores::Entry{"ANONIMO", 0} : HighScores::Entry{"P", qint16(p < rank ? 900 - p : 0)};
         TestFiles::write(QDir(w.folder.path()), "TESMO.HIS", HighScores::serialize(stored));
         QTest::mouseClick(w->Command3d3, Qt::LeftButton);
@@ -295,20 +297,21 @@ private slots:
         Window w;
         w->Text2->setText("Gioia");
         w.random.fallback = 0.0;
-        w.type("piano");  // 750 points in manche 1
+        w.type("piano");  // found at once in manche 1
         w.answers = {again ? GameWindow::Answer::Yes : GameWindow::Answer::No};
-        for (int manche = 1; manche <= 5; ++manche) {
-            for (int guess = 0; guess < 4 && !w->terminated(); ++guess)
+        for (int manche = 1; manche <= Rules::Manches; ++manche) {
+            for (int guess = 0; guess < Rules::FewRows - 1 && !w->terminated(); ++guess)
                 w.type("qqqqq");
         }
         const QByteArray stored = TestFiles::read(QDir(w.folder.path()), "TESMO.HIS");
-        QVERIFY(stored.startsWith("GIOIA, 750 \r\n") || stored.startsWith("Gioia, 750 \r\n"));
-        QCOMPARE(stored.count("\r\n"), 50);
+        const QByteArray line = ", " + QByteArray::number(Shown::pointsOfAWordFoundAtOnce()) + " \r\n";
+        QVERIFY(stored.startsWith("GIOIA" + line) || stored.startsWith("Gioia" + line));
+        QCOMPARE(stored.count("\r\n"), Rules::HighScoreRanks);
         QCOMPARE(w->terminated(), !again);
         if (again) {
             QVERIFY(!w->form4());
             QVERIFY(w->isEnabled());
-            QCOMPARE(w->Label5->text(), QStringLiteral("1/5"));
+            QCOMPARE(w->Label5->text(), Shown::manche(1));
         } else {
             QVERIFY(!w->isVisible());
         }

@@ -303,8 +303,8 @@ private slots:
         QVERIFY(!f.game->ended());
         QCOMPARE(f.state().Points, points);
 
-        QFile::remove(f.dir.filePath("tesmodat.2"));
-        QFile::remove(f.dir.filePath("tesmodat.3"));
+        for (int number = 2; number <= WordLists::Count; ++number)
+            QFile::remove(f.dir.filePath(GameFixture::listFile(number)));
         f.window.playerName = "Lia";
         f.loseManche();
         QVERIFY(f.game->ended());
@@ -318,10 +318,10 @@ private slots:
     void noUsableListEndsCleanly()
     {
         GameFixture f;
-        for (const char *name : {"tesmodat.1", "tesmodat.2", "tesmodat.3"})
-            QFile::remove(f.dir.filePath(name));
+        for (const WordLists::List &list : WordLists::All)
+            QFile::remove(f.dir.filePath(GameFixture::listFile(list.number)));
         f.game->Form_Load();
-        QCOMPARE(f.window.boxes.size(), 3);
+        QCOMPARE(f.window.boxes.size(), WordLists::Count);
         QVERIFY(f.window.terminated);
         QVERIFY(f.game->ended());
     }

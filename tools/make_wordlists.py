@@ -3,6 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Regenerate Tesmo's five-letter word lists from Debian dictionary packages.
 
+The lists are those of tools/wordlists/lists.tsv; its "source" column names
+the recipe below that makes each (or plain:FILE, a plain list of words):
+
   tesmodat.1  Italian   words of `witalian` that a player recognises: the
                         headwords and single-word translations of the FreeDict
                         Italian dictionaries (dict-freedict-ita-eng, -ita-deu,
@@ -342,11 +345,40 @@ def write_list(path, words):
     return len(data) // RECORD_LEN
 
 
+def read_table(path):
+    """The rows of lists.tsv: (number, name, exclusion file, at least, source)."""
+    rows = []
+    for line in read_lines(path):
+        if not line.strip() or line.startswith("#"):
+            continue
+        number, name, exclusions, at_least, source = line.split("\t")
+        rows.append((int(number), name, exclusions, int(at_least), source))
+    return rows
+
+
+def plain_words(path):
+    """A recipe for a list kept as plain words in a file, one a line."""
+    def build(args):
+        words = {w.strip().lower() for w in read_lines(path)}
+        words = {w for w in words if is_plain(w)}
+        return words, {"plain list": len(words)}
+    return build
+
+
+RECIPES = {"italian": lambda: italian_words, "english": lambda: english_words, "latin": lambda: latin_words}
+
+
+def recipe(source, folder):
+    if source.startswith("plain:"):
+        return plain_words(os.path.join(folder, source[len("plain:"):]))
+    return RECIPES[source]()
+
+
 def main(argv=None):
     parser = argparse.ArgumentParser(
-        description="Regenerate data/tesmodat.1 (Italian), tesmodat.2 "
-                    "(English) and tesmodat.3 (Latin) from Debian "
-                    "dictionary packages.")
+        description="Regenerate the word lists data/tesmodat.N listed in "
+                    "tools/wordlists/lists.tsv, from Debian dictionary "
+                    "packages or plain lists of words.")
     parser.add_argument("--out", metavar="DIR", default=default_out_dir(),
                         help="output folder (default: %(default)s)")
     parser.add_argument("--exclusions", metavar="DIR",
@@ -358,11 +390,9 @@ def main(argv=None):
     parser.add_argument("--whitaker", metavar="PROGRAM", default="whitakers-words")
     args = parser.parse_args(argv)
 
-    languages = [
-        ("tesmodat.1", "Italian", "excluded-it.txt", italian_words),
-        ("tesmodat.2", "English", "excluded-en.txt", english_words),
-        ("tesmodat.3", "Latin", "excluded-la.txt", latin_words),
-    ]
+    # The lists, their exclusions and how each is made: tools/wordlists/lists.tsv.
+    languages = [("tesmodat.%d" % number, name, exclusions, recipe(source, args.exclusions))
+                 for number, name, exclusions, _, source in read_table(os.path.join(args.exclusions, "lists.tsv"))]
     os.makedirs(args.out, exist_ok=True)
     for name, language, exclusion_file, build in languages:
         try:

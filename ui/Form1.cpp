@@ -15,6 +15,8 @@
 #include "ui/NameBox.h"
 #include "ui/Palette.h"
 #include "engine/Links.h"
+#include "engine/Rules.h"
+#include "WordLists.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -204,7 +206,7 @@ Form1::Form1(const Services &services, QWidget *parent)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
+    Timer1->setInterval(Rules::TickMilliseconds);
     connect(Timer1, &QTimer::timeout, this, [this] { m_game->Timer1_Timer(); });
     Timer1->start();
     Accessibility::nameControls(*this);
@@ -691,7 +693,8 @@ void Form1::fillLists()
     List1->addItems({QStringLiteral("Nessuno"), QStringLiteral("Tobio"), QStringLiteral("Serilla")});
     List1->setCurrentRow(-1);
     List1->clearSelection();
-    Combo1->addItems({QStringLiteral("Italiano"), QStringLiteral("English"), QStringLiteral("Latino")});
+    for (const WordLists::List &list : WordLists::All)
+        Combo1->addItem(QString::fromUtf8(list.name));
 }
 
 int Form1::voiceIndex() const
@@ -729,7 +732,7 @@ void Form1::selectAttempts(int attempts)
 {
     QSignalBlocker blocker1(Option1);
     QSignalBlocker blocker2(Option2);
-    (attempts == 5 ? Option1 : Option2)->setChecked(true);
+    (attempts == Rules::FewRows ? Option1 : Option2)->setChecked(true);
     changed(Option1);
     changed(Option2);
 }

@@ -9,6 +9,7 @@
 #include "ui/Fonts.h"
 #include "ui/Layout.h"
 #include "ui/Palette.h"
+#include "engine/Rules.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -44,7 +45,7 @@ Form2::Form2(QWidget *parent)
     EnterKey::pressesDefault(this, Command3d1);
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(80);
+    Timer1->setInterval(Rules::CongratulationsStepMilliseconds);
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     prepare();
     Accessibility::nameControls(*this);

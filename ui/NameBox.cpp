@@ -45,6 +45,6 @@ QValidator::State NameValidator::validate(QString &input, int &pos) const
 
 void NameValidator::install(QLineEdit *box)
 {
-    box->setMaxLength(Settings::NameLength);
+    box->setMaxLength(Rules::NameLength);
     box->setValidator(new NameValidator(box));
 }

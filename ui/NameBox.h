@@ -8,7 +8,7 @@
 class QLineEdit;
 
 // The player-name box takes a name that fits a line of the game's files: at
-// most Settings::NameLength characters and no control character. A line
+// most Rules::NameLength characters and no control character. A line
 // break, typed or pasted, ends the name there: what came after it with the
 // same paste is dropped.
 class NameValidator : public QValidator

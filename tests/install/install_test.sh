@@ -63,8 +63,8 @@ echo "$out"
 grep -q '^BOX' <<<"$out" && fail "a message box opened on the first start"
 grep -qx 'EXIT|0' <<<"$out" || { cat "$work/stderr"; fail "first start did not end normally"; }
 grep -qx 'NAME|Anonimo' <<<"$out" || fail "first start did not reach the main window with a fresh name"
-for f in tesmodat.1 tesmodat.2 tesmodat.3 Tesmo.ini; do
-  [ -f "$own/$f" ] || fail "$f is missing from the player's folder"
+for f in "$shipped"/tesmodat.* Tesmo.ini; do
+  [ -f "$own/${f##*/}" ] || fail "${f##*/} is missing from the player's folder"
 done
 [ "$(marks "$own/tesmodat.1")" -eq $((shipped_marks + 1)) ] || fail "the first start did not mark one drawn word"
 tr -d '\r' < "$own/Tesmo.ini" | grep -qx "Nome=${name^^}" || fail "the name was not kept"
