@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(w->List1->count(), 3);
         QCOMPARE(w->List1->item(2)->text(), QStringLiteral("Serilla"));
         QCOMPARE(w->List1->currentRow(), -1);
-        QCOMPARE(w->Combo1->count(), 3);
+        QCOMPARE(w->Combo1->count(), WordLists::Count);
         QCOMPARE(w->Combo1->currentText(), QStringLiteral("Italiano"));
         QVERIFY(w->Option1->isChecked());
         QVERIFY(w->Picture2->isHidden());
