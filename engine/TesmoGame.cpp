@@ -174,10 +174,19 @@ void TesmoGame::Command3d3_Click()
 {
     if (m_ended)
         return;
-    // The settings would be lost with the program: a save that fails is told.
-    if (!SALVAINI() && m_settingsError != SafeFile::Error::None)
-        reportSaveFailure(m_settingsPath, m_settingsError);
+    saveSettings();
     m_s.window->showHighScores();
+}
+
+bool TesmoGame::saveSettings()
+{
+    // A save that fails is told, whatever asked for it: what is on screen
+    // would otherwise be lost with the program without a word.
+    if (SALVAINI())
+        return true;
+    if (m_settingsError != SafeFile::Error::None)
+        reportSaveFailure(m_settingsPath, m_settingsError);
+    return false;
 }
 
 void TesmoGame::reportSaveFailure(const QString &path, SafeFile::Error error)
@@ -209,6 +218,9 @@ QString TesmoGame::listFileName() const
 bool TesmoGame::drawWord(QString *failure)
 {
     const QString name = listFileName();
+    // Another copy of the game drawing from the same list waits for this
+    // draw to be written, so that it never draws the same word.
+    const SafeFile::Lock lock(m_s.programDir, name);
     const QString path = FileNames::resolve(m_s.programDir, name);
     const WordList::DrawResult result = WordList::drawFromFile(path, m_s.random->next(), [this] {
         m_s.window->messageBox(QStringLiteral("Le parole sono state tutte estratte 'OK' per ripeterle"),
@@ -479,7 +491,7 @@ void TesmoGame::List1_Click()
     if (m_ended)
         return;
     m_s.window->focusGuess();
-    SALVAINI();
+    saveSettings();
 }
 
 // ---------------------------------------------------------------- high scores
@@ -598,7 +610,7 @@ void TesmoGame::Text2_LostFocus()
 {
     if (m_ended)
         return;
-    SALVAINI();
+    saveSettings();
 }
 
 void TesmoGame::Option1_Click()
@@ -633,7 +645,7 @@ void TesmoGame::changeAttempts(int attempts)
     m_state.MaxAttempts = static_cast<qint16>(attempts);
     // A switch that cannot be saved is undone by the settings load of the new
     // game, which brings back the count the file still holds.
-    if (!SALVAINI())
+    if (!saveSettings())
         m_attemptSaveFailed = true;
     resetGame();
     Form_Load();

@@ -124,6 +124,8 @@ private:
     void startAttemptClock();
     QString listFileName() const;
     void loadHighScores(const QString &path);
+    // SALVAINI, and a failure told in a box (not the refusal while loading).
+    bool saveSettings();
     // Tells the player, in a modal box, which file could not be saved and why.
     void reportSaveFailure(const QString &path, SafeFile::Error error);
 

@@ -5,12 +5,13 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QElapsedTimer>
 #include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,8 +20,7 @@ namespace SafeFile {
 namespace {
 
 constexpr int OpenFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
-constexpr int LockWaitMs = 5000;
-constexpr int StaleLockMs = 10000;
+constexpr int LockWaitMs = 5000;  // how long a live copy of the game may keep a file
 
 QByteArray native(const QString &path)
 {
@@ -222,20 +222,96 @@ Error replace(const QString &path, const QByteArray &data)
 
 struct Lock::Private
 {
-    QLockFile file;
-    explicit Private(const QString &path) : file(path) {}
+    int fd = -1;
+    QByteArray path;       // the lock file, removed when the lock is let go
+    bool ownFile = false;  // false: the folder itself is locked instead
 };
 
-Lock::Lock(const QDir &dir, const QString &name)
-    : d(new Private(dir.filePath(name + QStringLiteral(".lock"))))
+namespace {
+
+enum class Attempt { Held, Taken, Retry, Unavailable };
+
+// One try at the lock file: creates it if need be, and locks it if no other
+// copy of the game holds it. The system lets go of a lock whose process has
+// died, so a lock file left by a crash (empty, or naming a process long
+// gone) is taken at once. Anything else under the lock's name (a link, a
+// pipe, a socket) is removed; a folder there makes the folder of the game
+// itself the lock.
+Attempt tryLock(Lock::Private *d, const QByteArray &folder)
 {
-    d->file.setStaleLockTime(StaleLockMs);
-    m_held = d->file.tryLock(LockWaitMs);
-    m_busy = !m_held && d->file.error() == QLockFile::LockFailedError;
+    int fd;
+    do
+        fd = ::open(d->path.constData(), O_RDWR | O_CREAT | OpenFlags, newFileMode());
+    while (fd < 0 && errno == EINTR);
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int code = errno;
+        if (fd >= 0)
+            ::close(fd);
+        struct stat entry;
+        if (::lstat(d->path.constData(), &entry) != 0)
+            return code == ENOENT ? Attempt::Retry : Attempt::Unavailable;  // cannot be created: the save will say why
+        if (S_ISDIR(entry.st_mode)) {
+            fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (fd < 0)
+                return Attempt::Unavailable;
+            d->ownFile = false;
+        } else if (S_ISREG(entry.st_mode) || ::unlink(d->path.constData()) != 0) {
+            return S_ISREG(entry.st_mode) ? Attempt::Unavailable : Attempt::Retry;
+        } else {
+            return Attempt::Retry;  // the link or pipe is gone: try again
+        }
+    } else {
+        d->ownFile = true;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return errno == EWOULDBLOCK ? Attempt::Taken : Attempt::Unavailable;
+    }
+    // The copy that held it before may have removed the file as it let go:
+    // the name must still be this file.
+    struct stat now;
+    if (d->ownFile && (::stat(d->path.constData(), &now) != 0 || now.st_ino != st.st_ino || now.st_dev != st.st_dev)) {
+        ::close(fd);
+        return Attempt::Retry;
+    }
+    d->fd = fd;
+    return Attempt::Held;
+}
+
+} // namespace
+
+Lock::Lock(const QDir &dir, const QString &name)
+    : d(new Private)
+{
+    d->path = native(dir.filePath(name + QStringLiteral(".lock")));
+    const QByteArray folder = native(dir.absolutePath());
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const Attempt attempt = tryLock(d, folder);
+        if (attempt == Attempt::Held) {
+            m_held = true;
+            return;
+        }
+        if (attempt == Attempt::Unavailable)
+            return;  // not busy: the save itself fails and says why
+        if (waited.elapsed() >= LockWaitMs) {
+            m_busy = attempt == Attempt::Taken;
+            return;
+        }
+        if (attempt == Attempt::Taken)
+            ::usleep(10000);
+    }
 }
 
 Lock::~Lock()
 {
+    if (d->fd >= 0) {
+        if (d->ownFile)
+            ::unlink(d->path.constData());
+        ::close(d->fd);  // lets go of the lock
+    }
     delete d;
 }
 

@@ -47,11 +47,15 @@ int openForUpdate(const QString &path, Error *error);
 Error replace(const QString &path, const QByteArray &data);
 
 // Keeps other copies of the game away from the file named name in dir
-// while it lives. The lock is a file beside it, named after the file, and
-// a lock left by a copy that died is taken over.
+// while it lives. The lock is a file beside it, named after the file and
+// locked with the system's file lock, which dies with its process: a lock
+// left by a copy that died is taken at once. Something else under the
+// lock's name (a link, a pipe, a socket) is removed; under a folder there,
+// the game's folder itself is locked.
 class Lock
 {
 public:
+    struct Private;
     Lock(const QDir &dir, const QString &name);
     ~Lock();
     Lock(const Lock &) = delete;
@@ -66,7 +70,6 @@ public:
     Error replace(const QString &path, const QByteArray &data) const;
 
 private:
-    struct Private;
     Private *d;
     bool m_held = false;
     bool m_busy = false;

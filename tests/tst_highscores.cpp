@@ -227,6 +227,32 @@ private slots:
         QVERIFY(!QFile::exists(f.dir.filePath("TESMO.HIS")));
     }
 
+    // A table exactly as large as what is read of it, with long names and LF
+    // ends, read, ranked and written back: within what is read, so that no
+    // entry is lost at the next game.
+    void tableAtTheReadLimitKeepsEveryEntry()
+    {
+        GameFixture f;
+        QList<QByteArray> entries;
+        for (int rank = 1; rank <= Rules::HighScoreRanks; ++rank)
+            entries << QByteArray::number(rank) + "N, " + QByteArray::number(3000 - rank) + " \n";
+        const qint64 room = Rules::HighScoresReadLimit - entries.join().size();
+        for (int rank = 0; rank < Rules::HighScoreRanks; ++rank)  // the names take up the rest
+            entries[rank].insert(1 + (rank >= 9), QByteArray(room / Rules::HighScoreRanks + (rank < room % Rules::HighScoreRanks), 'N'));
+        const QByteArray content = entries.join();
+        QCOMPARE(content.size(), Rules::HighScoresReadLimit);
+        TestFiles::write(f.dir, "TESMO.HIS", content);
+        for (int game = 1; game <= 2; ++game) {
+            finishGame(f, "LOW", 1);  // below every entry: all fifty written back
+            const QByteArray written = f.file("TESMO.HIS");
+            QVERIFY2(written.size() <= Rules::HighScoresReadLimit, qPrintable(QString::number(written.size())));
+            HighScores::Table table;
+            HighScores::load(written, &table);
+            for (int rank = 1; rank <= Rules::HighScoreRanks; ++rank)
+                QCOMPARE(int(table[rank - 1].Score), 3000 - rank);
+        }
+    }
+
     void linesPastTheTableAreIgnored()
     {
         GameFixture f;

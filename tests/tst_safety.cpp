@@ -3,6 +3,7 @@
 
 #include "tests/GameFixture.h"
 #include "tests/Shown.h"
+#include "app/SystemServices.h"
 #include "engine/Rules.h"
 #include "storage/Settings.h"
 #include "tests/WindowFixture.h"
@@ -13,14 +14,19 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QProcess>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -150,6 +156,9 @@ private slots:
         // One byte short of the settings with the longest name (and the old file's voice, 2).
         const int settings = int(Settings::serialize(QString(Rules::NameLength, u'N'), 2, Rules::FewRows).size());
         QTest::newRow("settings on the way to the table") << "Tesmo.ini" << settings - 1;
+        QTest::newRow("settings on leaving the name box") << "name box" << settings - 1;
+        QTest::newRow("settings on choosing a voice") << "voice" << settings - 1;
+        QTest::newRow("settings on switching the attempts") << "attempts" << settings - 1;
     }
     void fullDisk()
     {
@@ -161,6 +170,9 @@ private slots:
         TestFiles::write(f.dir, "TESMO.HIS", oldTable);
         TestFiles::write(f.dir, "Tesmo.ini", oldSettings);
 
+        const QString action = file;  // what saves: the end of a game, F3, or one of the settings' own saves
+        if (file != "TESMO.HIS")
+            file = "Tesmo.ini";
         const QByteArray old = file == "TESMO.HIS" ? oldTable : oldSettings;
         const int code = inChild([&] {
             std::signal(SIGXFSZ, SIG_IGN);
@@ -171,16 +183,80 @@ private slots:
             } else {
                 f.game->Form_Load();
                 f.window.playerName = QString(Rules::NameLength, u'N');
-                f.game->Command3d3_Click();
+                if (action == "name box")
+                    f.game->Text2_LostFocus();
+                else if (action == "voice")
+                    f.game->List1_Click();
+                else if (action == "attempts")
+                    f.game->Option2_Click();
+                else
+                    f.game->Command3d3_Click();
             }
             const QStringList failures = saveFailures(f.window);
             if (failures.size() != 1)
                 return 10 + int(failures.size());
+            // What is on screen is what was kept: the attempts come back to the file's.
+            if (action == "attempts" && f.state().MaxAttempts != Rules::FewRows)
+                return 3;
             return failures[0] == QString("Il file \"%1\" non si può salvare: disco pieno.").arg(file) ? 0 : 2;
         });
         QCOMPARE(code, 0);
         QCOMPARE(f.file(file), old);
         QCOMPARE(temporaries(f.dir), QStringList());
+    }
+
+    // A lock left by a copy that died (empty, or naming a process long gone)
+    // or something else under a lock's name never holds a save up: the next
+    // save succeeds at once and keeps what it carries.
+    void deadLocks_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind");
+        for (const char *file : {"Tesmo.ini", "TESMO.HIS"}) {
+            for (const char *kind : {"empty", "stale", "link", "dangling", "folder", "pipe", "socket"})
+                QTest::addRow("%s.lock %s", file, kind) << file << kind;
+        }
+    }
+    void deadLocks()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        GameFixture f(sevenWords());
+        const QString lock = f.dir.filePath(file + ".lock");
+        if (kind == "empty")
+            TestFiles::write(f.dir, file + ".lock", QByteArray());
+        else if (kind == "stale")
+            TestFiles::write(f.dir, file + ".lock", "999999\ntesmo\nelsewhere\n");
+        else if (kind == "link")
+            QVERIFY(QFile::link(f.dir.filePath("tesmodat.1"), lock));
+        else if (kind == "dangling")
+            QVERIFY(QFile::link(f.dir.filePath("gone"), lock));
+        else if (kind == "folder")
+            QVERIFY(f.dir.mkdir(file + ".lock"));
+        else if (kind == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(lock).constData(), 0644), 0);
+        else {
+            const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::strncpy(address.sun_path, QFile::encodeName(lock).constData(), sizeof address.sun_path - 1);
+            QCOMPARE(::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+            ::close(socket);
+        }
+        QElapsedTimer took;
+        took.start();
+        if (file == "TESMO.HIS") {
+            playToTheEnd(f);
+            QVERIFY(f.file(file).startsWith("ROSSI, "));
+        } else {
+            f.game->Form_Load();
+            f.window.playerName = "Lia";
+            f.game->Text2_LostFocus();
+            QVERIFY(f.file(file).startsWith("Nome=LIA\r\n"));
+        }
+        QVERIFY2(took.elapsed() < 2000, qPrintable(QString::number(took.elapsed())));
+        QCOMPARE(saveFailures(f.window), QStringList());
+        QVERIFY(f.file("tesmodat.1").size() > 0);  // nothing written through a link
     }
 
     // Whatever lies under one of the game's names that is not a regular
@@ -308,6 +384,32 @@ private slots:
         QCOMPARE(kept, 50);
     }
 
+    // Two copies of the game drawing from one list never draw the same word
+    // while free words remain.
+    void twoProcessesDrawDifferentWords()
+    {
+        QTemporaryDir folder;
+        QStringList words;
+        for (int i = 0; i < 6000; ++i)
+            words << QString(QChar(u'A' + i / 676 % 26)) + QChar(u'A' + i / 26 % 26) + QChar(u'A' + i % 26) + "XY";
+        TestFiles::write(QDir(folder.path()), "tesmodat.1", TestFiles::wordList(words));
+        QList<QProcess *> children;
+        for (int i = 0; i < 2; ++i) {
+            auto *child = new QProcess(this);
+            child->start(QCoreApplication::applicationFilePath(), {"--draw", folder.path(), "2500"});
+            children << child;
+        }
+        QStringList drawn;
+        for (QProcess *child : children) {
+            QVERIFY(child->waitForFinished(60000));
+            QCOMPARE(child->exitCode(), 0);
+            drawn << QString::fromLatin1(child->readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        }
+        QCOMPARE(drawn.size(), 5000);
+        QCOMPARE(QSet<QString>(drawn.begin(), drawn.end()).size(), drawn.size());
+        QCOMPARE(TestFiles::read(QDir(folder.path()), "tesmodat.1").count('*'), 5000);
+    }
+
     void leftoversOfASaveAreRemovedAtStart()
     {
         GameFixture f;
@@ -353,12 +455,30 @@ static int storeResults(const QStringList &args)
     return 0;
 }
 
+// "--draw folder n": draws n words from the folder's first list, one a line
+// on standard output, as n manche starts do.
+static int drawWords(const QStringList &args)
+{
+    GameFixture f;
+    f.dir = QDir(args[0]);
+    SystemRandom random;
+    f.game = std::make_unique<TesmoGame>(TesmoGame::Services{&f.clock, &random, &f.sound, f.dir, {}, &f.window});
+    f.state().Dictionary = 1;
+    for (int i = args[1].toInt(); i > 0; --i) {
+        f.game->ESTRAIPAROLA();
+        std::printf("%s\n", qPrintable(f.state().Solution));
+    }
+    return f.window.boxes.isEmpty() ? 0 : 1;
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == "--store")
         return storeResults(args.mid(2));
+    if (args.size() == 4 && args[1] == "--draw")
+        return drawWords(args.mid(2));
     TestSafety test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

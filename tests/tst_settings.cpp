@@ -201,9 +201,9 @@ private slots:
         QCOMPARE(f.state().Solution, solution);
     }
 
-    // A switch whose save fails (a read-only settings file) is undone by the
-    // new game's settings load: the former count comes back, with its
-    // button and its rows, and nothing is told since no result is lost.
+    // A switch whose save fails (a read-only settings file) is told, and
+    // undone by the new game's settings load: the former count comes back,
+    // with its button and its rows, as the file still holds it.
     void switchThatCannotBeSavedComesBack_data()
     {
         QTest::addColumn<int>("stored");
@@ -227,7 +227,8 @@ private slots:
             f.game->Option1_Click();
 
         QCOMPARE(f.file("Tesmo.ini"), file);
-        QCOMPARE(f.window.boxes.size(), 1);  // only the notice of the switch
+        QCOMPARE(f.window.boxes.size(), 2);  // the notice of the switch, then the failure
+        QCOMPARE(f.window.boxes[1].text, QStringLiteral("Il file \"Tesmo.ini\" non si può salvare: il file è di sola lettura."));
         QCOMPARE(f.state().MaxAttempts, qint16(stored));
         QCOMPARE(f.window.five, stored == 5);
         for (int cell = 25; cell < 30; ++cell)
