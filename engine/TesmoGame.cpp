@@ -54,9 +54,11 @@ void TesmoGame::Form_Load()
 
     // The program's folder is m_s.programDir; every file is looked up there.
     if (w.voiceCount() == 0) {
-        // What a save cut short by a crash left behind goes first.
-        SafeFile::removeLeftovers(m_s.programDir, {QString::fromLatin1(Settings::FileName),
-                                                   QString::fromLatin1(HighScores::FileName)});
+        // What a save or a list upgrade cut short by a crash left behind goes first.
+        QStringList files = {QString::fromLatin1(Settings::FileName), QString::fromLatin1(HighScores::FileName)};
+        for (const WordLists::List &list : WordLists::All)
+            files << QLatin1String(WordList::FilePrefix) + QString::number(list.number);
+        SafeFile::removeLeftovers(m_s.programDir, files);
         w.fillLists();
         w.setDictionaryIndex(0);
         Combo1_Click(0);
@@ -541,7 +543,13 @@ bool TesmoGame::SALVAINI()
     if (m_readingSettings)
         return false;
     GameWindow &w = *m_s.window;
-    m_state.PlayerName = CodePage::toUpper(w.playerNameText());
+    // The name as it will read back: in capitals, without the spaces around it.
+    QString player = CodePage::toUpper(w.playerNameText());
+    while (player.startsWith(u' '))
+        player.remove(0, 1);
+    while (player.endsWith(u' '))
+        player.chop(1);
+    m_state.PlayerName = player;
     w.setPlayerNameText(m_state.PlayerName);
     const int voice = w.voiceIndex();
     m_state.MaxAttempts = w.fiveAttemptsSelected() ? Rules::FewRows : Rules::ManyRows;

@@ -7,8 +7,11 @@
 #include "storage/SafeFile.h"
 #include "storage/Settings.h"
 #include "storage/WordList.h"
+#include "storage/WordListUpgrade.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QSet>
 #include <QFile>
 
 #include <cstring>
@@ -161,6 +164,62 @@ QString highScoresRoundTrip(const QByteArray &input, const QString &path)
             return QStringLiteral("rank %1 changed on the way through the file").arg(i + 1);
     }
     return QString();
+}
+
+QString wordListUpgrade(const QByteArray &input, const QString &folder)
+{
+    const qsizetype cut = input.isEmpty() ? 0 : 1 + qsizetype(quint8(input[0])) * (input.size() - 1) / 255;
+    const QByteArray player = input.mid(1, cut - 1);
+    const QByteArray shipped = input.mid(cut);
+    QDir dir(folder);
+    dir.removeRecursively();
+    if (!QDir().mkpath(dir.filePath(QStringLiteral("shipped"))))
+        return QStringLiteral("no folder");
+    auto write = [](const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    const QString playerPath = dir.filePath(QStringLiteral("tesmodat.1"));
+    const QString shippedPath = dir.filePath(QStringLiteral("shipped/tesmodat.1"));
+    if (!write(playerPath, player) || !write(shippedPath, shipped))
+        return QStringLiteral("cannot write the lists");
+
+    const WordListUpgrade::Placed placed = WordListUpgrade::place(shippedPath, dir);
+    QFile file(playerPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("the player's list is gone");
+    const QByteArray after = file.readAll();
+    const QStringList left = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    if (left != QStringList{QStringLiteral("shipped"), QStringLiteral("tesmodat.1")})
+        return QStringLiteral("something was left in the folder");
+
+    const qint64 n = WordList::recordCount(shipped.size());
+    const qint64 m = WordList::recordCount(player.size());
+    const auto words = [](const QByteArray &list, qint64 records) {
+        QByteArray out;
+        for (qint64 k = 0; k < records; ++k)
+            out += list.mid(k * WordList::RecordSize, WordList::WordLength);
+        return out;
+    };
+    if (n == 0 || (n == m && words(player, m) == words(shipped, n))) {
+        if (after != player)
+            return QStringLiteral("a list that needed no upgrade changed");
+        return placed == WordListUpgrade::Placed::Upgraded || n == 0 ? QString() : QStringLiteral("wrong outcome");
+    }
+    if (placed != WordListUpgrade::Placed::Upgraded)
+        return QStringLiteral("the upgrade failed");
+    QSet<QByteArray> drawn;
+    for (qint64 k = 0; k < m; ++k) {
+        if (player.at(k * WordList::RecordSize + WordList::WordLength) != WordList::FreeMark)
+            drawn.insert(player.mid(k * WordList::RecordSize, WordList::WordLength));
+    }
+    QByteArray expected;
+    for (qint64 k = 0; k < n; ++k) {
+        const QByteArray word = shipped.mid(k * WordList::RecordSize, WordList::WordLength);
+        const char mark = drawn.contains(word) ? WordList::DrawnMark : shipped.at(k * WordList::RecordSize + WordList::WordLength);
+        expected += word + mark + "\r\n";
+    }
+    return after == expected ? QString() : QStringLiteral("the upgraded list is not the shipped one with the player's marks");
 }
 
 } // namespace Properties

@@ -25,4 +25,11 @@ QString settingsRoundTrip(const QByteArray &input, const QString &path = QString
 // path, through a real file.
 QString highScoresRoundTrip(const QByteArray &input, const QString &path = QString());
 
+// A player's list brought up to a shipped list, both cut from the input
+// (its first byte says where), in the folder given: the player's list ends
+// up as the shipped words with the marks of the words the player drew, or
+// as it was when it already held the same words or the shipped list has
+// none; nothing else is left in the folder.
+QString wordListUpgrade(const QByteArray &input, const QString &folder);
+
 } // namespace Properties

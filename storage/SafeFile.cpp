@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <utility>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -112,15 +113,6 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
-void syncFolderOf(const QString &path)
-{
-    const int dirFd = ::open(native(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-}
-
 } // namespace
 
 QString reason(Error error)
@@ -172,52 +164,105 @@ int openForUpdate(const QString &path, Error *error)
     return openRegular(path, O_RDWR, error);
 }
 
-Error replace(const QString &path, const QByteArray &data)
+int openForReading(const QString &path, Error *error)
+{
+    return openRegular(path, O_RDONLY, error);
+}
+
+Writer::Writer(const QString &path)
+    : m_path(native(path))
 {
     struct stat st;
     mode_t mode;
     bool existed = false;
-    if (::lstat(native(path).constData(), &st) == 0) {
-        if (const Error kind = kindOf(st.st_mode); kind != Error::None)
-            return kind;
+    if (::lstat(m_path.constData(), &st) == 0) {
+        if (const Error kind = kindOf(st.st_mode); kind != Error::None) {
+            m_error = kind;
+            return;
+        }
         // A file marked read-only is kept, even where the folder would let
         // it be replaced (and even for the administrator).
-        if ((st.st_mode & 0222) == 0 || ::access(native(path).constData(), W_OK) != 0)
-            return Error::ReadOnlyFile;
+        if ((st.st_mode & 0222) == 0 || ::access(m_path.constData(), W_OK) != 0) {
+            m_error = Error::ReadOnlyFile;
+            return;
+        }
         mode = st.st_mode & 07777;
         existed = true;
     } else if (errno == ENOENT) {
         mode = newFileMode();
     } else {
-        return fromErrno(errno, false);
+        m_error = fromErrno(errno, false);
+        return;
     }
-
-    QByteArray temp = native(path) + ".tmp-XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0)
-        return fromErrno(errno, true);
-    const auto fail = [&](int code) {
-        ::close(fd);
-        ::unlink(temp.constData());
-        return fromErrno(code, false);
-    };
-    if (!writeAll(fd, data) || ::fsync(fd) != 0)
-        return fail(errno);
-    ::fchmod(fd, mode);
+    m_temp = m_path + ".tmp-XXXXXX";
+    m_fd = ::mkostemp(m_temp.data(), O_CLOEXEC);
+    if (m_fd < 0) {
+        m_error = fromErrno(errno, true);
+        return;
+    }
+    ::fchmod(m_fd, mode);
     if (existed && ::geteuid() == 0)
-        (void)!::fchown(fd, st.st_uid, st.st_gid);
-    if (::close(fd) != 0) {
-        const int code = errno;
-        ::unlink(temp.constData());
-        return fromErrno(code, false);
+        (void)!::fchown(m_fd, st.st_uid, st.st_gid);
+}
+
+Writer::~Writer()
+{
+    if (m_fd >= 0)
+        cancel(0);
+}
+
+void Writer::cancel(int code)
+{
+    ::close(m_fd);
+    m_fd = -1;
+    ::unlink(m_temp.constData());
+    if (code != 0 && m_error == Error::None)
+        m_error = fromErrno(code, false);
+}
+
+bool Writer::write(const char *data, qint64 size)
+{
+    if (m_fd < 0)
+        return false;
+    if (!writeAll(m_fd, QByteArray::fromRawData(data, size))) {
+        cancel(errno);
+        return false;
     }
-    if (::rename(temp.constData(), native(path).constData()) != 0) {
-        const int code = errno;
-        ::unlink(temp.constData());
-        return fromErrno(code, true);
+    return true;
+}
+
+Error Writer::commit()
+{
+    if (m_fd < 0)
+        return m_error == Error::None ? Error::Failed : m_error;
+    if (::fsync(m_fd) != 0) {
+        cancel(errno);
+        return m_error;
     }
-    syncFolderOf(path);
+    const int fd = std::exchange(m_fd, -1);
+    if (::close(fd) != 0 || ::rename(m_temp.constData(), m_path.constData()) != 0) {
+        const int code = errno;
+        ::unlink(m_temp.constData());
+        m_error = fromErrno(code, true);
+        return m_error;
+    }
+    const int dirFd = ::open(native(QFileInfo(QFile::decodeName(m_path)).absolutePath()).constData(),
+                             O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
     return Error::None;
+}
+
+Error replace(const QString &path, const QByteArray &data)
+{
+    Writer writer(path);
+    if (writer.error() != Error::None)
+        return writer.error();
+    if (!writer.write(data.constData(), data.size()))
+        return writer.error();
+    return writer.commit();
 }
 
 struct Lock::Private

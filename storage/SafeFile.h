@@ -41,9 +41,36 @@ ReadResult read(const QString &path, qint64 limit);
 // descriptor, or -1 with *error set. Nothing is ever created.
 int openForUpdate(const QString &path, Error *error);
 
-// Replaces the file with data in one step: a complete new file is written,
-// flushed to the disk and then renamed over the former one, which otherwise
-// stays byte for byte. A missing file is created.
+// The same for reading only.
+int openForReading(const QString &path, Error *error);
+
+// Writes a new version of a file and puts it in the file's place in one
+// step: a temporary "<name>.tmp-XXXXXX" beside it is written piece by piece,
+// flushed to the disk and renamed over the file, which until then stays
+// byte for byte (a missing file is created). A writer that goes without
+// commit() leaves nothing behind; a process killed meanwhile leaves the
+// temporary, which removeLeftovers() clears.
+class Writer
+{
+public:
+    explicit Writer(const QString &path);
+    ~Writer();
+    Writer(const Writer &) = delete;
+    Writer &operator=(const Writer &) = delete;
+    // Why the file cannot be written (None while all is well).
+    Error error() const { return m_error; }
+    bool write(const char *data, qint64 size);
+    Error commit();
+
+private:
+    void cancel(int code);
+    QByteArray m_path;
+    QByteArray m_temp;
+    int m_fd = -1;
+    Error m_error = Error::None;
+};
+
+// Replaces the file with data in one step, through a Writer.
 Error replace(const QString &path, const QByteArray &data);
 
 // Keeps other copies of the game away from the file named name in dir

@@ -4,51 +4,56 @@
 #include "storage/WordListUpgrade.h"
 
 #include "storage/FileNames.h"
+#include "storage/SafeFile.h"
 #include "storage/WordList.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 #include <algorithm>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace WordListUpgrade {
 
 namespace {
 
-// Copies a file in one step: the copy appears whole or not at all, and it is
-// the player's to write even when the shipped one is read-only.
+// Opens a list as the game does: only a regular file, never waiting on a pipe.
+bool openList(const QString &path, QFile *file)
+{
+    SafeFile::Error error;
+    const int fd = SafeFile::openForReading(path, &error);
+    if (fd < 0)
+        return false;
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+// Copies a file in one step, block by block: the copy appears whole or not
+// at all, and it is the player's to write even when the shipped one is read-only.
 bool copyWhole(const QString &from, const QString &to)
 {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
+    QFile source;
+    if (!openList(from, &source))
         return false;
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return false;
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(64 * 1024);
-        if (chunk.isEmpty() || target.write(chunk) != chunk.size()) {
-            target.cancelWriting();
+    SafeFile::Writer target(to);
+    while (target.error() == SafeFile::Error::None && !source.atEnd()) {
+        const QByteArray chunk = source.read(WordList::BlockRecords * WordList::RecordSize);
+        if (chunk.isEmpty() || !target.write(chunk.constData(), chunk.size()))
             return false;
-        }
     }
-    return target.commit();
+    return target.error() == SafeFile::Error::None && target.commit() == SafeFile::Error::None;
 }
 
-// Reads the next whole record; the caller has checked that one is there.
-bool nextRecord(QFile &file, QByteArray *record)
+bool isDrawn(const char *record)
 {
-    *record = file.read(WordList::RecordSize);
-    return record->size() == WordList::RecordSize;
-}
-
-bool isDrawn(const QByteArray &record)
-{
-    return record.at(WordList::WordLength) != WordList::FreeMark;
+    return record[WordList::WordLength] != WordList::FreeMark;
 }
 
 // Whether the first records of both lists hold the same words, in the same
@@ -77,9 +82,9 @@ bool sameWords(QFile &a, QFile &b, qint64 records)
 
 bool upgrade(const QString &shippedPath, const QString &playerPath)
 {
-    QFile player(playerPath);
-    QFile shipped(shippedPath);
-    if (!player.open(QIODevice::ReadOnly) || !shipped.open(QIODevice::ReadOnly))
+    QFile player;
+    QFile shipped;
+    if (!openList(playerPath, &player) || !openList(shippedPath, &shipped))
         return false;
     const qint64 playerRecords = WordList::recordCount(player.size());
     const qint64 shippedRecords = WordList::recordCount(shipped.size());
@@ -90,51 +95,60 @@ bool upgrade(const QString &shippedPath, const QString &playerPath)
     if (playerRecords == shippedRecords && sameWords(player, shipped, playerRecords))
         return true;
 
-    // The words the player's list has drawn.
+    // The words the player's list has drawn: all that is kept in memory.
+    using WordList::BlockRecords;
     QSet<QByteArray> drawn;
-    QByteArray mine;
-    QByteArray theirs;
+    QByteArray block(BlockRecords * WordList::RecordSize, Qt::Uninitialized);
     if (!player.seek(0))
         return false;
-    for (qint64 i = 0; i < playerRecords; ++i) {
-        if (!nextRecord(player, &mine))
+    for (qint64 done = 0; done < playerRecords;) {
+        const qint64 bytes = std::min(BlockRecords, playerRecords - done) * WordList::RecordSize;
+        if (player.read(block.data(), bytes) != bytes)
             return false;
-        if (isDrawn(mine))
-            drawn.insert(mine.left(WordList::WordLength));
+        for (qint64 at = 0; at < bytes; at += WordList::RecordSize) {
+            if (isDrawn(block.constData() + at))
+                drawn.insert(block.mid(at, WordList::WordLength));
+        }
+        done += bytes / WordList::RecordSize;
     }
     player.close();
 
+    // The shipped list with those marks, written block by block beside the
+    // player's and put in its place in one step.
     if (!shipped.seek(0))
         return false;
-    QSaveFile out(playerPath);
-    if (!out.open(QIODevice::WriteOnly))
+    SafeFile::Writer out(playerPath);
+    if (out.error() != SafeFile::Error::None)
         return false;
-    for (qint64 i = 0; i < shippedRecords; ++i) {
-        if (!nextRecord(shipped, &theirs)) {
-            out.cancelWriting();
+    for (qint64 done = 0; done < shippedRecords;) {
+        const qint64 bytes = std::min(BlockRecords, shippedRecords - done) * WordList::RecordSize;
+        if (shipped.read(block.data(), bytes) != bytes)
             return false;
+        for (qint64 at = 0; at < bytes; at += WordList::RecordSize) {
+            char *record = block.data() + at;
+            if (drawn.contains(QByteArray::fromRawData(record, WordList::WordLength)))
+                record[WordList::WordLength] = WordList::DrawnMark;
+            record[WordList::WordLength + 1] = '\r';
+            record[WordList::WordLength + 2] = '\n';
         }
-        QByteArray record = theirs.left(WordList::WordLength);
-        record.append(drawn.contains(record) ? WordList::DrawnMark : theirs.at(WordList::WordLength));
-        record.append("\r\n", 2);
-        if (out.write(record) != WordList::RecordSize) {
-            out.cancelWriting();
+        if (!out.write(block.constData(), bytes))
             return false;
-        }
+        done += bytes / WordList::RecordSize;
     }
-    if (!out.flush()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return out.commit() == SafeFile::Error::None;
 }
 
 Placed place(const QString &shippedPath, const QDir &folder)
 {
+    const QString name = QFileInfo(shippedPath).fileName();
+    // A game drawing from the list meanwhile waits for the upgrade, and the
+    // other way round.
+    const SafeFile::Lock lock(folder, name);
     // The same lookup as the game's, so the list upgraded is the list played.
-    const QString player = FileNames::resolve(folder, QFileInfo(shippedPath).fileName());
-    if (QFileInfo::exists(player))
-        return upgrade(shippedPath, player) ? Placed::Upgraded : Placed::NotUpgraded;
+    const QString player = FileNames::resolve(folder, name);
+    struct stat st;
+    if (::lstat(QFile::encodeName(player).constData(), &st) == 0)  // a link, folder or pipe is left alone
+        return S_ISREG(st.st_mode) && upgrade(shippedPath, player) ? Placed::Upgraded : Placed::NotUpgraded;
     return copyWhole(shippedPath, player) ? Placed::Copied : Placed::NotCopied;
 }
 

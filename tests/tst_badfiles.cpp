@@ -59,6 +59,7 @@ private slots:
         QCOMPARE(Properties::wordListOnFile(bytes, folder.filePath("tesmodat.1")), QString());
         QCOMPARE(Properties::settingsRoundTrip(bytes, folder.filePath("Tesmo.ini")), QString());
         QCOMPARE(Properties::highScoresRoundTrip(bytes, folder.filePath("TESMO.HIS")), QString());
+        QCOMPARE(Properties::wordListUpgrade(bytes, folder.filePath("upgrade")), QString());
     }
 };
 

@@ -339,6 +339,33 @@ private slots:
                  "Nome=ROSSIMARIO" + QByteArray(xs, 'X') + "\r\nSuono=-1\r\nTentativi=5\r\n");
     }
 
+    // The name box takes only what the files can store, so what the player
+    // sees is what comes back at the next start, byte for byte.
+    void nameBoxTakesWhatTheFilesKeep_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("accents and the euro") << QStringLiteral("Zoë €") << QStringLiteral("ZOË €");
+        QTest::newRow("Cyrillic") << QStringLiteral("Лиа Lia") << QStringLiteral(" LIA");
+        QTest::newRow("emoji") << QStringLiteral("Lia 😀") << QStringLiteral("LIA ");
+        QTest::newRow("bidirectional override") << QStringLiteral("\u202EaiL") << QStringLiteral("AIL");
+    }
+    void nameBoxTakesWhatTheFilesKeep()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        Window w;
+        w->Text2->setFocus();
+        w->Text2->selectAll();
+        w->Text2->insert(typed);
+        w->Text1->setFocus();  // leaving the box saves the name
+        kept = kept.trimmed();
+        QCOMPARE(w->Text2->text(), kept);
+        QCOMPARE(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini").split('\r').first(), "Nome=" + CodePage::encode(kept));
+        w->game().Nuova_Click();  // read back at the next game
+        QCOMPARE(w->Text2->text(), kept);
+    }
+
     // A name with a line break from elsewhere never splits a line.
     void lineBreakNeverReachesTheFiles()
     {
@@ -413,8 +440,9 @@ private slots:
     void leftoversOfASaveAreRemovedAtStart()
     {
         GameFixture f;
-        const QStringList leftovers = {"TESMO.HIS.tmp-Ab12Cd", "Tesmo.ini.tmp-x9Y8z7", "TESMO.HIS.kYCUmy"};
-        const QStringList others = {"TESMO.HIS.backup", "TESMO.HIS.BACKUP", "notes.tmp-Ab12Cd"};
+        const QStringList leftovers = {"TESMO.HIS.tmp-Ab12Cd", "Tesmo.ini.tmp-x9Y8z7", "TESMO.HIS.kYCUmy",
+                                       "tesmodat.1.tmp-q1W2e3", "tesmodat.2.Zx81Qp"};
+        const QStringList others = {"TESMO.HIS.backup", "TESMO.HIS.BACKUP", "notes.tmp-Ab12Cd", "tesmodat.1.backup"};
         for (const QString &name : leftovers + others)
             TestFiles::write(f.dir, name, "x");
         f.game->Form_Load();

@@ -4,8 +4,11 @@
 #include "tests/TestFiles.h"
 #include "storage/WordListUpgrade.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 // A newer shipped list meets a player's list: the marks of the games played
 // survive, new words come free, and nothing is lost when the upgrade fails.
@@ -102,6 +105,44 @@ private slots:
         QVERIFY(!WordListUpgrade::upgrade(path(shipped), path(player)));
         QCOMPARE(TestFiles::read(m_dir.path(), "tesmodat.3"), before);
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);
+    }
+
+    // Something other than a list under the list's name in the player's
+    // folder is left alone: nothing written through a link, nothing created
+    // where a dangling link points, no wait on a pipe.
+    void notAListIsLeftAlone_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"link", "dangling", "folder", "pipe"})
+            QTest::newRow(kind) << kind;
+    }
+    void notAListIsLeftAlone()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir player, outside;
+        const QString shipped = path("shipped.1");
+        TestFiles::write(m_dir.path(), "shipped.1", TestFiles::wordList({"ABACO", "BANCO"}));
+        const QString target = QDir(outside.path()).filePath("elsewhere");
+        const QString name = QDir(player.path()).filePath("shipped.1");
+        if (kind == "link") {
+            TestFiles::write(outside.path(), "elsewhere", "not a list");
+            QVERIFY(QFile::link(target, name));
+        } else if (kind == "dangling") {
+            QVERIFY(QFile::link(target, name));
+        } else if (kind == "folder") {
+            QVERIFY(QDir(player.path()).mkdir("shipped.1"));
+        } else {
+            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0644), 0);
+        }
+        QElapsedTimer took;
+        took.start();
+        QCOMPARE(WordListUpgrade::place(shipped, QDir(player.path())), WordListUpgrade::Placed::NotUpgraded);
+        QVERIFY(took.elapsed() < 2000);
+        QCOMPARE(QFile::exists(target), kind == "link");
+        if (kind == "link")
+            QCOMPARE(TestFiles::read(outside.path(), "elsewhere"), QByteArray("not a list"));
+        QCOMPARE(QDir(player.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 QStringList{"shipped.1"});
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "ui/NameBox.h"
 
+#include "storage/CodePage.h"
 #include "storage/Settings.h"
 
 #include <QLineEdit>
@@ -17,9 +18,13 @@ bool isLineBreak(QChar c)
            || c.category() == QChar::Separator_Paragraph;
 }
 
+// What the name box refuses: control characters, invisible formatting
+// (bidirectional marks and overrides among them), and every character the
+// game's files cannot store, so that what the player sees is what is kept.
 bool isControl(QChar c)
 {
-    return c.category() == QChar::Other_Control || isLineBreak(c);
+    return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format || isLineBreak(c)
+           || !CodePage::canHold(c);
 }
 
 } // namespace

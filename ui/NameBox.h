@@ -8,7 +8,8 @@
 class QLineEdit;
 
 // The player-name box takes a name that fits a line of the game's files: at
-// most Rules::NameLength characters and no control character. A line
+// most Rules::NameLength characters, each one the files can store
+// (Windows-1252), and no control or invisible formatting character. A line
 // break, typed or pasted, ends the name there: what came after it with the
 // same paste is dropped.
 class NameValidator : public QValidator
