@@ -8,6 +8,7 @@
 # 125 to 200 % the borders stay even.
 # Usage: looks_test.sh DRAW_SCREENSHOTS
 set -uo pipefail
+source "$(dirname "$0")/xvfb.sh"
 draw=$1
 work=$(mktemp -d)
 xvfb_pid=
@@ -19,12 +20,7 @@ trap cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+start_xvfb "$work"
 export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
 mkdir -m 700 "$work/runtime"
 unset QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME GTK_THEME QT_SCALE_FACTOR

@@ -7,6 +7,7 @@
 # desktop entry, the metainfo and the icon name carry one application id.
 # Usage: program_test.sh TESMO SOURCE_DIR
 set -uo pipefail
+source "$(dirname "$0")/xvfb.sh"
 program=$1
 source_dir=$2
 work=$(mktemp -d)
@@ -63,12 +64,7 @@ grep -qx "Icon=$id" "$desktop" || fail "the desktop entry's icon is not $id"
 # The window's class, as a desktop shell reads it to tie the window to its launcher.
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 [ -n "$wm_class" ] || fail "no StartupWMClass in $desktop"
-exec 3>"$work/display"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+start_xvfb "$work"
 (cd "$work" && exec ./tesmo -platform xcb >/dev/null 2>&1) &
 game_pid=$!
 classes=
