@@ -6,8 +6,12 @@
 #include "storage/WordList.h"
 #include "storage/WordListUpgrade.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace ProgramFolder {
 
@@ -72,6 +76,20 @@ Choice choose(const QString &executableDir, const QString &relativeDataDir, cons
     choice.program = QDir(userDir);
     choice.ok = prepareUserFolder(choice.installed, choice.program);
     return choice;
+}
+
+QDir pin(const QDir &dir)
+{
+    // Kept open for the whole run: the handle is the folder.
+    const int fd = ::open(QFile::encodeName(dir.absolutePath()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return dir;
+    const QString handle = QStringLiteral("/proc/self/fd/%1").arg(fd);
+    if (!QFileInfo(handle).isDir()) {
+        ::close(fd);
+        return dir;
+    }
+    return QDir(handle);
 }
 
 QString failureMessage(const QString &folder)

@@ -40,6 +40,13 @@ bool prepareUserFolder(const QDir &installedDir, const QDir &userDir);
 // Chooses once, at start-up, where the game works.
 Choice choose(const QString &executableDir, const QString &relativeDataDir, const QString &userDir);
 
+// The folder as the game finds it at start, for good: it is opened once and
+// named through that handle (/proc/self/fd/N, which the system resolves as
+// openat() does), so every file the game opens later lies in that very
+// folder, even if its path is swapped for a link to another folder while
+// the game runs. Without /proc the folder is named by its path, as before.
+QDir pin(const QDir &dir);
+
 // The message shown when no folder can be written.
 QString failureMessage(const QString &folder);
 

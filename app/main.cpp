@@ -33,13 +33,15 @@ int main(int argc, char *argv[])
                        GameWindow::Buttons::Ok);
         return 1;
     }
-    QDir::setCurrent(folders.program.absolutePath());
+    // From here on the folder is the one found now, whatever its path becomes.
+    const QDir program = ProgramFolder::pin(folders.program);
+    QDir::setCurrent(program.absolutePath());
 
     SystemClock clock;
     SystemRandom random;
     OpenAlSoundPlayer sound(folders.installed);
 
-    Form1 form(Form1::Services{&clock, &random, &sound, folders.program, folders.installed.absolutePath()});
+    Form1 form(Form1::Services{&clock, &random, &sound, program, folders.installed.absolutePath()});
     if (options.colourBlind)
         form.setBoardColours(BoardColours::ColourBlind);
     form.load();

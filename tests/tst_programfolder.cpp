@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tesmo developers <autore@tesmo.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "tests/GameFixture.h"
 #include "tests/TestFiles.h"
 #include "app/ProgramFolder.h"
 
@@ -81,6 +82,35 @@ private slots:
         QVERIFY(!choice.ok);
         QVERIFY(ProgramFolder::failureMessage(choice.program.absolutePath())
                     .contains(root().filePath(QStringLiteral("plain-file/tesmo"))));
+    }
+
+    // The folder swapped for a link while the game runs: the game goes on in
+    // the folder it found, and writes nothing where the link points.
+    void folderSwappedForALinkIsNotFollowed()
+    {
+        QTemporaryDir root;
+        QDir top(root.path());
+        QVERIFY(top.mkdir("game") && top.mkdir("other"));
+        GameFixture f;  // its fakes; its own folder is not used
+        TestFiles::write(QDir(top.filePath("game")), "tesmodat.1", TestFiles::wordList({"PIANO", "CASSA", "OPERA"}));
+        const QDir pinned = ProgramFolder::pin(QDir(top.filePath("game")));
+        TesmoGame game(TesmoGame::Services{&f.clock, &f.random, &f.sound, pinned, {}, &f.window});
+        game.Form_Load();
+        QVERIFY(top.rename("game", "moved"));
+        QVERIFY(QFile::link(top.filePath("other"), top.filePath("game")));
+        f.window.playerName = "Lia";
+        game.Text2_LostFocus();          // a settings save
+        f.window.guess = game.state().Solution;
+        game.Command3d2_Click();         // a word found: the next draw
+        game.state().PlayerName = "LIA";
+        game.setResultPending(true);
+        game.AGGIORNARECORD();           // a stored result
+        QCOMPARE(f.window.boxes.size(), 0);
+        const QDir moved(top.filePath("moved"));
+        QVERIFY(TestFiles::read(moved, "Tesmo.ini").startsWith("Nome=LIA\r\n"));
+        QVERIFY(TestFiles::read(moved, "TESMO.HIS").startsWith("LIA, "));
+        QCOMPARE(TestFiles::read(moved, "tesmodat.1").count('*'), 2);
+        QCOMPARE(QDir(top.filePath("other")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 };
 
