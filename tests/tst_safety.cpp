@@ -80,6 +80,18 @@ class TestSafety : public QObject
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
+    // A socket bound at path, left there as a program that died leaves it.
+    static bool makeSocket(const QString &path)
+    {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path - 1);
+        const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        ::close(fd);
+        return bound;
+    }
+
     static QStringList temporaries(const QDir &dir)
     {
         return dir.entryList({"*.tmp-*", "*.lock"}, QDir::AllEntries | QDir::Hidden | QDir::System);
@@ -235,14 +247,8 @@ private slots:
             QVERIFY(f.dir.mkdir(file + ".lock"));
         else if (kind == "pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(lock).constData(), 0644), 0);
-        else {
-            const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            std::strncpy(address.sun_path, QFile::encodeName(lock).constData(), sizeof address.sun_path - 1);
-            QCOMPARE(::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-            ::close(socket);
-        }
+        else
+            QVERIFY(makeSocket(lock));
         QElapsedTimer took;
         took.start();
         if (file == "TESMO.HIS") {
@@ -270,6 +276,7 @@ private slots:
             QTest::addRow("%s link", file) << file << "link" << "il file è un collegamento";
             QTest::addRow("%s dangling link", file) << file << "dangling" << "il file è un collegamento";
             QTest::addRow("%s pipe", file) << file << "pipe" << "non è un file normale";
+            QTest::addRow("%s socket", file) << file << "socket" << "non è un file normale";
             QTest::addRow("%s folder", file) << file << "folder" << "al posto del file c'è una cartella";
             QTest::addRow("%s read-only", file) << file << "read-only" << "il file è di sola lettura";
         }
@@ -294,6 +301,8 @@ private slots:
             QVERIFY(QFile::copy(target, path) && QFile::setPermissions(path, QFile::ReadOwner));
         else if (kind == "pipe")
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        else if (kind == "socket")
+            QVERIFY(makeSocket(path));
         else
             QVERIFY(f.dir.mkdir(file));
 
@@ -307,6 +316,7 @@ private slots:
         QCOMPARE(lstat(QFile::encodeName(path).constData(), &st), 0);
         QCOMPARE(S_ISLNK(st.st_mode), kind == "link" || kind == "dangling");
         QCOMPARE(S_ISFIFO(st.st_mode), kind == "pipe");
+        QCOMPARE(S_ISSOCK(st.st_mode), kind == "socket");
         QCOMPARE(S_ISDIR(st.st_mode), kind == "folder");
         if (file == "tesmodat.1") {
             QVERIFY(f.window.boxes[0].text.contains("\"tesmodat.1\""));
