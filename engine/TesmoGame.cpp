@@ -543,13 +543,7 @@ bool TesmoGame::SALVAINI()
     if (m_readingSettings)
         return false;
     GameWindow &w = *m_s.window;
-    // The name as it will read back: in capitals, without the spaces around it.
-    QString player = CodePage::toUpper(w.playerNameText());
-    while (player.startsWith(u' '))
-        player.remove(0, 1);
-    while (player.endsWith(u' '))
-        player.chop(1);
-    m_state.PlayerName = player;
+    m_state.PlayerName = Settings::storedName(w.playerNameText());  // as it will read back
     w.setPlayerNameText(m_state.PlayerName);
     const int voice = w.voiceIndex();
     m_state.MaxAttempts = w.fiveAttemptsSelected() ? Rules::FewRows : Rules::ManyRows;

@@ -23,15 +23,8 @@ Values parse(const QByteArray &bytes)
 {
     Values values;
     const QList<QByteArray> lines = TextFile::lines(bytes);
-    if (lines.size() >= 1) {
-        // Only spaces are trimmed: other blanks belong to the name.
-        QString name = afterKey(lines[0], 5);
-        while (name.startsWith(u' '))
-            name.remove(0, 1);
-        while (name.endsWith(u' '))
-            name.chop(1);
-        values.name = CodePage::toUpper(name);
-    }
+    if (lines.size() >= 1)
+        values.name = storedName(afterKey(lines[0], 5));
     if (lines.size() >= 2) {
         double voice = TextFile::leadingNumber(afterKey(lines[1], 6));
         if (voice < 0 || voice > 2)
@@ -41,6 +34,16 @@ Values parse(const QByteArray &bytes)
     if (lines.size() >= 3)
         values.attempts = TextFile::roundToShort(TextFile::leadingNumber(afterKey(lines[2], 10)));
     return values;
+}
+
+QString storedName(const QString &name)
+{
+    QString stored = name;
+    while (stored.startsWith(u' '))
+        stored.remove(0, 1);
+    while (stored.endsWith(u' '))
+        stored.chop(1);
+    return CodePage::toUpper(stored);
 }
 
 QByteArray serialize(const QString &name, int voiceIndex, int attempts)

@@ -25,6 +25,10 @@ struct Values
 };
 
 Values parse(const QByteArray &bytes);
+
+// A name as the file keeps it and reads it back: in capitals, without the
+// spaces around it (other blanks belong to the name).
+QString storedName(const QString &name);
 // A line break in the name is left out, so the file keeps its three lines.
 QByteArray serialize(const QString &name, int voiceIndex, int attempts);
 
