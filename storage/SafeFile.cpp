@@ -106,6 +106,16 @@ bool writeAll(int fd, const QByteArray &data)
     return true;
 }
 
+void syncFolderOf(const QByteArray &path)
+{
+    const int dirFd = ::open(native(QFileInfo(QFile::decodeName(path)).absolutePath()).constData(),
+                             O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+}
+
 mode_t newFileMode()
 {
     const mode_t mask = ::umask(0);
@@ -246,12 +256,7 @@ Error Writer::commit()
         m_error = fromErrno(code, true);
         return m_error;
     }
-    const int dirFd = ::open(native(QFileInfo(QFile::decodeName(m_path)).absolutePath()).constData(),
-                             O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    syncFolderOf(m_path);
     return Error::None;
 }
 
@@ -296,22 +301,24 @@ Attempt tryLock(Lock::Private *d, const QByteArray &folder)
         struct stat entry;
         if (::lstat(d->path.constData(), &entry) != 0)
             return code == ENOENT ? Attempt::Retry : Attempt::Unavailable;  // cannot be created: the save will say why
-        if (S_ISDIR(entry.st_mode)) {
-            fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (fd < 0)
+        if (!S_ISDIR(entry.st_mode)) {
+            // A lock file that cannot be opened: the save will say why. A
+            // link or pipe is removed and the lock tried again.
+            if (S_ISREG(entry.st_mode) || ::unlink(d->path.constData()) != 0)
                 return Attempt::Unavailable;
-            d->ownFile = false;
-        } else if (S_ISREG(entry.st_mode) || ::unlink(d->path.constData()) != 0) {
-            return S_ISREG(entry.st_mode) ? Attempt::Unavailable : Attempt::Retry;
-        } else {
-            return Attempt::Retry;  // the link or pipe is gone: try again
+            return Attempt::Retry;
         }
+        fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return Attempt::Unavailable;
+        d->ownFile = false;
     } else {
         d->ownFile = true;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool taken = errno == EWOULDBLOCK;
         ::close(fd);
-        return errno == EWOULDBLOCK ? Attempt::Taken : Attempt::Unavailable;
+        return taken ? Attempt::Taken : Attempt::Unavailable;
     }
     // The copy that held it before may have removed the file as it let go:
     // the name must still be this file.
