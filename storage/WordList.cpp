@@ -16,12 +16,6 @@ namespace WordList {
 
 namespace {
 
-bool readRecords(QIODevice &file, qint64 first, qint64 count, QByteArray *block)
-{
-    block->resize(count * RecordSize);
-    return file.seek((first - 1) * RecordSize) && file.read(block->data(), block->size()) == block->size();
-}
-
 bool writeRecords(QIODevice &file, qint64 first, const QByteArray &block)
 {
     return file.seek((first - 1) * RecordSize) && file.write(block) == block.size();
@@ -65,6 +59,12 @@ bool release(QIODevice &file, qint64 n, DrawStatus *status)
 }
 
 } // namespace
+
+bool readRecords(QIODevice &file, qint64 first, qint64 count, QByteArray *block)
+{
+    block->resize(count * RecordSize);
+    return file.seek((first - 1) * RecordSize) && file.read(block->data(), block->size()) == block->size();
+}
 
 qint64 recordCount(qint64 fileSize)
 {

@@ -39,6 +39,9 @@ struct DrawResult
 
 qint64 recordCount(qint64 fileSize);
 
+// Reads `count` whole records from record `first` (numbered from 1) into block.
+bool readRecords(QIODevice &file, qint64 first, qint64 count, QByteArray *block);
+
 // Draws from an open read-write device: the first free record at or after
 // record floor(N * r) + 1, going round from the last record to the first, and
 // marks it "*". When no record is free, onExhausted runs, the whole list is

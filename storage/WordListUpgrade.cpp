@@ -62,18 +62,16 @@ bool isDrawn(const char *record)
 bool sameWords(QFile &a, QFile &b, qint64 records)
 {
     using WordList::BlockRecords;
-    QByteArray blockA(BlockRecords * WordList::RecordSize, Qt::Uninitialized);
-    QByteArray blockB(blockA.size(), Qt::Uninitialized);
-    for (qint64 done = 0; done < records;) {
-        const qint64 count = std::min(BlockRecords, records - done);
-        const qint64 bytes = count * WordList::RecordSize;
-        if (a.read(blockA.data(), bytes) != bytes || b.read(blockB.data(), bytes) != bytes)
+    QByteArray blockA;
+    QByteArray blockB;
+    for (qint64 first = 1; first <= records; first += BlockRecords) {
+        const qint64 count = std::min(BlockRecords, records - first + 1);
+        if (!WordList::readRecords(a, first, count, &blockA) || !WordList::readRecords(b, first, count, &blockB))
             return false;
-        for (qint64 at = 0; at < bytes; at += WordList::RecordSize) {
+        for (qint64 at = 0; at < blockA.size(); at += WordList::RecordSize) {
             if (std::memcmp(blockA.constData() + at, blockB.constData() + at, WordList::WordLength) != 0)
                 return false;
         }
-        done += count;
     }
     return true;
 }
@@ -98,42 +96,34 @@ bool upgrade(const QString &shippedPath, const QString &playerPath)
     // The words the player's list has drawn: all that is kept in memory.
     using WordList::BlockRecords;
     QSet<QByteArray> drawn;
-    QByteArray block(BlockRecords * WordList::RecordSize, Qt::Uninitialized);
-    if (!player.seek(0))
-        return false;
-    for (qint64 done = 0; done < playerRecords;) {
-        const qint64 bytes = std::min(BlockRecords, playerRecords - done) * WordList::RecordSize;
-        if (player.read(block.data(), bytes) != bytes)
+    QByteArray block;
+    for (qint64 first = 1; first <= playerRecords; first += BlockRecords) {
+        if (!WordList::readRecords(player, first, std::min(BlockRecords, playerRecords - first + 1), &block))
             return false;
-        for (qint64 at = 0; at < bytes; at += WordList::RecordSize) {
+        for (qint64 at = 0; at < block.size(); at += WordList::RecordSize) {
             if (isDrawn(block.constData() + at))
                 drawn.insert(block.mid(at, WordList::WordLength));
         }
-        done += bytes / WordList::RecordSize;
     }
     player.close();
 
     // The shipped list with those marks, written block by block beside the
     // player's and put in its place in one step.
-    if (!shipped.seek(0))
-        return false;
     SafeFile::Writer out(playerPath);
     if (out.error() != SafeFile::Error::None)
         return false;
-    for (qint64 done = 0; done < shippedRecords;) {
-        const qint64 bytes = std::min(BlockRecords, shippedRecords - done) * WordList::RecordSize;
-        if (shipped.read(block.data(), bytes) != bytes)
+    for (qint64 first = 1; first <= shippedRecords; first += BlockRecords) {
+        if (!WordList::readRecords(shipped, first, std::min(BlockRecords, shippedRecords - first + 1), &block))
             return false;
-        for (qint64 at = 0; at < bytes; at += WordList::RecordSize) {
+        for (qint64 at = 0; at < block.size(); at += WordList::RecordSize) {
             char *record = block.data() + at;
             if (drawn.contains(QByteArray::fromRawData(record, WordList::WordLength)))
                 record[WordList::WordLength] = WordList::DrawnMark;
             record[WordList::WordLength + 1] = '\r';
             record[WordList::WordLength + 2] = '\n';
         }
-        if (!out.write(block.constData(), bytes))
+        if (!out.write(block.constData(), block.size()))
             return false;
-        done += bytes / WordList::RecordSize;
     }
     return out.commit() == SafeFile::Error::None;
 }
