@@ -8,17 +8,8 @@
 # 125 to 200 % the borders stay even.
 # Usage: looks_test.sh DRAW_SCREENSHOTS
 set -uo pipefail
-source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/testlib.sh"
 draw=$1
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 start_xvfb "$work"
 export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
@@ -67,4 +58,4 @@ for scale in 1.25 1.5 1.75 2; do
   [ "$status" -eq 0 ] || fail "at scale $scale: $(grep -v XDG_RUNTIME_DIR "$work/log" | tail -3)"
 done
 
-[ "$failures" -eq 0 ] && echo PASS || exit 1
+finish

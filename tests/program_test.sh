@@ -7,20 +7,9 @@
 # desktop entry, the metainfo and the icon name carry one application id.
 # Usage: program_test.sh TESMO SOURCE_DIR
 set -uo pipefail
-source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/testlib.sh"
 program=$1
 source_dir=$2
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 cp "$program" "$work/tesmo"
 cp "$source_dir/data/tesmodat.1" "$work/tesmodat.1"
@@ -66,7 +55,7 @@ wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 [ -n "$wm_class" ] || fail "no StartupWMClass in $desktop"
 start_xvfb "$work"
 (cd "$work" && exec ./tesmo -platform xcb >/dev/null 2>&1) &
-game_pid=$!
+stop_at_end $!
 classes=
 for _ in $(seq 200); do
   classes=$(xprop -name "TESMO 2009" WM_CLASS 2>/dev/null) && break
@@ -76,4 +65,4 @@ echo "window: $classes; desktop entry: StartupWMClass=$wm_class"
 # WM_CLASS(STRING) = "instance", "class": the shell matches either.
 echo "$classes" | grep -q "\"$wm_class\"" || fail "StartupWMClass $wm_class is not the window's WM_CLASS"
 
-[ "$failures" -eq 0 ] && echo "PASS" || exit 1
+finish

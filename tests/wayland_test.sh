@@ -6,26 +6,19 @@
 # and quits with "Fine", in a folder of its own, saying nothing on stderr.
 # Usage: wayland_test.sh TESMO PLAYER_DRIVER SOURCE_DIR
 set -uo pipefail
+source "$(dirname "$0")/testlib.sh"
 program=$1
 driver=$2
 source_dir=$3
-work=$(mktemp -d)
-weston_pid=
-cleanup() {
-  [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 mkdir -m 700 "$work/runtime" "$work/game"
 cp "$program" "$work/game/tesmo"
 cp "$source_dir/data/tesmodat.1" "$work/game/"
 export XDG_RUNTIME_DIR=$work/runtime
 weston --backend=headless-backend.so --socket=tesmo-test --idle-time=0 >"$work/weston.log" 2>&1 &
-weston_pid=$!
+stop_at_end $!
 for _ in $(seq 100); do [ -S "$work/runtime/tesmo-test" ] && break; sleep 0.1; done
-[ -S "$work/runtime/tesmo-test" ] || fail "weston did not start: $(tail -3 "$work/weston.log")"
+[ -S "$work/runtime/tesmo-test" ] || { fail "weston did not start: $(tail -3 "$work/weston.log")"; finish; }
 
 status=0
 (cd "$work/game" && env -u DISPLAY WAYLAND_DISPLAY=tesmo-test QT_QPA_PLATFORM=wayland \
@@ -37,4 +30,4 @@ grep -q '^.....\.' "$work/game/tesmodat.1" || fail "no word list left"
 [ "$(tr -cd '*' <"$work/game/tesmodat.1" | wc -c)" -eq 1 ] || fail "not exactly one word drawn"
 grep -q '^Tentativi=' "$work/game/Tesmo.ini" || fail "the settings were not saved by Fine"
 [ -s "$work/err" ] && fail "stderr: $(cat "$work/err")"
-echo PASS
+finish
