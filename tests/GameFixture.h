@@ -36,8 +36,16 @@ struct GameFixture
         for (const WordLists::List &list : WordLists::All)
             TestFiles::write(dir, listFile(list.number),
                              TestFiles::wordList(list.number == 1 ? italian : others[(list.number - 2) % 2]));
-        game = std::make_unique<TesmoGame>(TesmoGame::Services{&clock, &random, &sound, dir, {}, &window});
+        playIn(dir);
         window.onHighScoresLoad = [this] { table = game->AGGIORNARECORD(); };
+    }
+
+    // A game on the fixture's fakes in the folder given, with the random
+    // draw given (the fixture's fake when none).
+    void playIn(const QDir &folder, RandomSource *draw = nullptr)
+    {
+        dir = folder;
+        game = std::make_unique<TesmoGame>(TesmoGame::Services{&clock, draw ? draw : &random, &sound, dir, {}, &window});
     }
 
     GameState &state() { return game->state(); }

@@ -91,10 +91,11 @@ private slots:
         QTemporaryDir root;
         QDir top(root.path());
         QVERIFY(top.mkdir("game") && top.mkdir("other"));
-        GameFixture f;  // its fakes; its own folder is not used
+        GameFixture f;
         TestFiles::write(QDir(top.filePath("game")), "tesmodat.1", TestFiles::wordList({"PIANO", "CASSA", "OPERA"}));
         const QDir pinned = ProgramFolder::pin(QDir(top.filePath("game")));
-        TesmoGame game(TesmoGame::Services{&f.clock, &f.random, &f.sound, pinned, {}, &f.window});
+        f.playIn(pinned);
+        TesmoGame &game = *f.game;
         game.Form_Load();
         QVERIFY(top.rename("game", "moved"));
         QVERIFY(QFile::link(top.filePath("other"), top.filePath("game")));

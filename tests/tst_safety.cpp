@@ -479,8 +479,7 @@ private slots:
 static int storeResults(const QStringList &args)
 {
     GameFixture f;
-    f.dir = QDir(args[0]);
-    f.game = std::make_unique<TesmoGame>(TesmoGame::Services{&f.clock, &f.random, &f.sound, f.dir, {}, &f.window});
+    f.playIn(QDir(args[0]));
     const int count = args[2].toInt();
     for (int i = 1; i <= count; ++i) {
         f.state().PlayerName = args[1] + QString::number(i);
@@ -498,9 +497,8 @@ static int storeResults(const QStringList &args)
 static int drawWords(const QStringList &args)
 {
     GameFixture f;
-    f.dir = QDir(args[0]);
     SystemRandom random;
-    f.game = std::make_unique<TesmoGame>(TesmoGame::Services{&f.clock, &random, &f.sound, f.dir, {}, &f.window});
+    f.playIn(QDir(args[0]), &random);
     f.state().Dictionary = 1;
     for (int i = args[1].toInt(); i > 0; --i) {
         f.game->ESTRAIPAROLA();
