@@ -85,6 +85,9 @@ private slots:
         QCOMPARE(names, (QStringList{"Nuova", "Records", "Meno", "Esci", "Aiuto", "MenuAiuto1", "Meno1", "MenuMail",
                                      "menuPHP", "VLP", "mm", "menuVLPONLine", "Meno3", "About"}));
         QCOMPARE(shortcuts, (QStringList{"F2", "F3", "", "Ctrl+F4", "F1", "", "", "", "", "F6", "", "", "", "F4"}));
+        QCOMPARE(w->menuBar()->actions(), (QList<QAction *>{w->File->menuAction(), w->Help->menuAction()}));
+        QCOMPARE(w->File->title(), QStringLiteral("&File"));
+        QCOMPARE(w->Help->title(), QStringLiteral("&?"));
         QCOMPARE(captions(w->File), (QStringList{"&Nuova Partita", "&Hiscores", "-", "&Esci"}));
         QCOMPARE(captions(w->Help), (QStringList{"&Aiuto veloce", "A&iuto", "-", "&Scrivi E-Mail all'autore ...",
                                                  "&Visita Home Page ...", "-", "Acquista VLP On-line ...",
@@ -98,22 +101,15 @@ private slots:
         QTest::keyClick(w.form.get(), Qt::Key_F1);
         QCOMPARE(w.boxes.size(), 1);
         QCOMPARE(w.boxes[0], TesmoGame::QuickHelp);
-        QCOMPARE(TesmoGame::QuickHelp.size(), 887);
-        QVERIFY(!TesmoGame::QuickHelp.contains(u'\n'));
-        QVERIFY(TesmoGame::QuickHelp.startsWith("Tesmo è un videogioco ispirato alla omonima trasmissione"));
-        QVERIFY(TesmoGame::QuickHelp.endsWith("dopo la quinta manche il gioco termina."));
     }
 
     void startTargets_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("url");
-        QTest::newRow("local page") << "Start tesmo.htm" << "file:DIR/tesmo.htm";
         QTest::newRow("lower-case start") << "start vlp.htm" << "file:DIR/vlp.htm";
         QTest::newRow("name in another case") << "start TESMO.HTM" << "file:DIR/tesmo.htm";
         QTest::newRow("missing page") << "Start manca.htm" << "file:DIR/manca.htm";
-        QTest::newRow("web page") << "Start https://tesmo.example/" << "https://tesmo.example/";
-        QTest::newRow("mail") << "start mailto:autore@tesmo.example" << "mailto:autore@tesmo.example";
         QTest::newRow("no target") << "Start" << "";
     }
     void startTargets()
@@ -150,7 +146,6 @@ private slots:
                                         QUrl("https://tesmo.example/acquistavlp.asp"),
                                         QUrl::fromLocalFile(dir.filePath("vlp.htm")),
                                         QUrl("https://tesmo.example/")}));
-        QVERIFY(w.opened[3].path().endsWith("/acquistavlp.asp"));
         QCOMPARE(w->Label12->text(), QStringLiteral("tesmo.example"));
         // The hidden entry's key does nothing.
         QTest::keyClick(w.form.get(), Qt::Key_F6);
@@ -192,6 +187,8 @@ private slots:
             QTest::newRow(qPrintable("F3" + where)) << open << int(Qt::Key_F3) << "table";
             QTest::newRow(qPrintable("F4" + where)) << open << int(Qt::Key_F4) << "about";
             QTest::newRow(qPrintable("Ctrl+F4" + where)) << open << (Qt::CTRL | Qt::Key_F4).toCombined() << "end";
+            // Ctrl+Q too, for desktops that keep Ctrl+F4 for themselves.
+            QTest::newRow(qPrintable("Ctrl+Q" + where)) << open << (Qt::CTRL | Qt::Key_Q).toCombined() << "end";
         }
     }
     void shortcutKeys()
@@ -201,6 +198,7 @@ private slots:
         QFETCH(QString, effect);
         Recorded w;
         w.type("XXXXX");
+        w->Text2->setText(QStringLiteral("Lia"));  // typed, not yet saved
         QWidget *target = w.form.get();
         if (!open.isEmpty()) {
             QMenu *menu = open == "File" ? w->File : w->Help;
@@ -219,7 +217,7 @@ private slots:
         QCOMPARE(w.abouts, effect == "about" ? 1 : 0);
         QCOMPARE(w->terminated(), effect == "end");
         if (effect == "end")
-            QVERIFY(QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
+            QVERIFY(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini").startsWith("Nome=LIA\r\n"));
     }
 
     void pagesOfAnInstalledGame()
@@ -239,23 +237,6 @@ private slots:
         });
         form.MenuAiuto1->trigger();
         QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile(QDir(installed.path()).filePath("tesmo.htm"))}));
-    }
-
-    void quitKeys_data()
-    {
-        QTest::addColumn<QKeySequence>("key");
-        QTest::newRow("Ctrl+F4, shown in the menu") << QKeySequence(Qt::CTRL | Qt::Key_F4);
-        QTest::newRow("Ctrl+Q, for desktops that take Ctrl+F4") << QKeySequence(Qt::CTRL | Qt::Key_Q);
-    }
-
-    void quitKeys()
-    {
-        QFETCH(QKeySequence, key);
-        Window w;
-        w->Text2->setText(QStringLiteral("Lia"));
-        QTest::keySequence(w.form.get(), key);
-        QVERIFY(w->terminated());
-        QVERIFY(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini").startsWith("Nome=LIA\r\n"));
     }
 
     void aboutThenVoice()
@@ -278,26 +259,10 @@ private slots:
         Form3 about(w.form.get(), [&](const QString &line) { started << line; },
                     [&](bool hand) { pointers << hand; });
         QCOMPARE(about.windowTitle(), QStringLiteral("Tesmo"));
-        QCOMPARE(about.size(), QSize(417, 411));
-        QCOMPARE(about.Frame1->geometry(), QRect(32, 12, 347, 45));
-        QCOMPARE(about.Frame2->geometry(), QRect(32, 64, 347, 255));
-        QCOMPARE(about.Command3d1->geometry(), QRect(32, 326, 347, 73));
         QCOMPARE(about.Command3d1->text(), QStringLiteral("&OK"));
         QCOMPARE(about.Command3d1->toolTip(), QStringLiteral("Torna al gioco"));
-        QCOMPARE(about.Picture1->geometry(), QRect(26, 10, 33, 33));
         QCOMPARE(about.Label2->pos(), QPoint(70, 10));  // grows to the right to hold its text
         QCOMPARE(about.Label2->width(), about.Label2->sizeHint().width());
-        QCOMPARE(about.Label1[3]->text(),
-                 QStringLiteral("Per ricevere il CD-ROM con tutto il Vosti Letter Pack (Diversi giochi con le lettere "
-                                "registrati, giochi con le carte, utilities ed altro) visitare questo sito:"));
-        QCOMPARE(about.Label1[0]->text(),
-                 QStringLiteral("Per gli effetti sonori  ringrazio Tobio e Serilla le cui voci sono state campionate "
-                                "alla loro età di 23 mesi."));
-        QCOMPARE(about.Label1[5]->text(), QStringLiteral("https://tesmo.example/acquistavlp.asp"));
-        QCOMPARE(about.Label1[1]->text(), QStringLiteral("https://tesmo.example/"));
-        QCOMPARE(about.Label1[4]->text(), QStringLiteral("autore@tesmo.example"));
-        QCOMPARE(about.Label1[2]->text(), Form3::PostalContact);
-        QCOMPARE(about.Label1[1]->pos(), QPoint(90, 160));
         // Each link fits on its line.
         for (int link : {1, 4, 5})
             QVERIFY(QFontMetrics(about.Label1[link]->font()).horizontalAdvance(about.Label1[link]->text())

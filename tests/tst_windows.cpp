@@ -38,10 +38,6 @@ private slots:
     {
         Form2 form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Tesmo - Complimenti!"));
-        QCOMPARE(form.size(), QSize(405, 234));
-        QCOMPARE(form.Frame1->geometry(), QRect(50, 26, 311, 97));
-        QCOMPARE(form.Label1[2]->geometry(), QRect(132, 18, 51, 61));
-        QCOMPARE(form.Command3d1->geometry(), QRect(50, 138, 311, 69));
         QCOMPARE(form.Command3d1->toolTip(), QStringLiteral("Torna al gioco"));
         QString letters;
         for (QLabel *label : form.Label1) {
@@ -105,34 +101,25 @@ private slots:
         QVERIFY(table->isVisible());
         QVERIFY(!w->isEnabled());
         QCOMPARE(table->windowTitle(), QStringLiteral("TESMO - Hiscores Table"));
-        QCOMPARE(table->size(), QSize(454, 352));
         // Centred by its outer size, frame included.
         const QRect screen = table->screen()->geometry();
         QCOMPARE(table->frameGeometry().topLeft(),
                  QPoint((screen.width() - table->frameGeometry().width()) / 2,
                         (screen.height() - table->frameGeometry().height()) / 2));
         QVERIFY(table->frameGeometry().height() > table->height());
-        QCOMPARE(table->Label1->geometry(), QRect(74, 13, 205, 25));
         QCOMPARE(table->Label2->text(), QStringLiteral("(The Best)"));
-        QCOMPARE(table->Command3d1->geometry(), QRect(288, 8, 125, 85));
         QCOMPARE(table->Command3d1->toolTip(), QStringLiteral("Torna al gioco"));
         QCOMPARE(table->Frame1->title(), QStringLiteral("Migliori punteggi"));
-        QCOMPARE(table->List1->geometry(), QRect(18, 28, 343, 180));
         QCOMPARE(QFontInfo(table->List1->font()).family(), QStringLiteral("Liberation Mono"));
         // No file yet: fifty blank rows, an empty best player, the first row selected.
         QCOMPARE(table->Label1->text(), QString());
         QCOMPARE(table->List1->count(), Rules::HighScoreRanks);
-        QCOMPARE(table->List1->item(Rules::HighScoreRanks - 1)->text(),
-                 QStringLiteral("  %1 -               00.000 - Italiano").arg(Rules::HighScoreRanks));
         QCOMPARE(table->List1->currentRow(), 0);
         // The settings were saved on the way in.
         QVERIFY(QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
         // A second request only brings it forward.
         w->game().Records_Click();
         QCOMPARE(w->form4(), table);
-        QTest::mouseClick(table->Command3d1, Qt::LeftButton);
-        QTRY_VERIFY(!w->form4());
-        QVERIFY(w->isEnabled());
     }
 
     void mainWindowKeepsItsLookWhileDisabled()
@@ -298,11 +285,15 @@ private slots:
         w->Text2->setText("Gioia");
         w.random.fallback = 0.0;
         w.type("piano");  // found at once in manche 1
+        QCOMPARE(w->Label2->text(), QString::number(Shown::pointsOfAWordFoundAtOnce()));
+        QCOMPARE(w.congratulations, 1);
         w.answers = {again ? GameWindow::Answer::Yes : GameWindow::Answer::No};
         for (int manche = 1; manche <= Rules::Manches; ++manche) {
+            QCOMPARE(w->Label5->text(), Shown::manche(manche));
             for (int guess = 0; guess < Rules::FewRows - 1 && !w->terminated(); ++guess)
                 w.type("qqqqq");
         }
+        QCOMPARE(w.boxes.size(), Rules::Manches);  // a box for each lost manche, the last one the question
         const QByteArray stored = TestFiles::read(QDir(w.folder.path()), "TESMO.HIS");
         const QByteArray line = ", " + QByteArray::number(Shown::pointsOfAWordFoundAtOnce()) + " \r\n";
         QVERIFY(stored.startsWith("GIOIA" + line) || stored.startsWith("Gioia" + line));
@@ -312,6 +303,7 @@ private slots:
             QVERIFY(!w->form4());
             QVERIFY(w->isEnabled());
             QCOMPARE(w->Label5->text(), Shown::manche(1));
+            QTRY_COMPARE(w->Label2->text(), QStringLiteral("0"));  // at the next tick
         } else {
             QVERIFY(!w->isVisible());
         }

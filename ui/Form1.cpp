@@ -519,7 +519,7 @@ bool Form1::menuShortcut(QKeyEvent *key)
     const QKeySequence pressed(key->keyCombination());
     for (QMenu *menu : {File, Help}) {
         for (QAction *action : menu->actions()) {
-            if (action->shortcut().isEmpty() || action->shortcut() != pressed || !action->isVisible()
+            if (!action->shortcuts().contains(pressed) || !action->isVisible()
                 || !action->isEnabled())
                 continue;
             while (QWidget *popup = QApplication::activePopupWidget())
