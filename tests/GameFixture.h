@@ -25,8 +25,11 @@ struct GameFixture
     std::unique_ptr<TesmoGame> game;
     TesmoGame::HighScoreListing table;  // what the high-score window showed last
 
-    explicit GameFixture(const QStringList &italian = {QStringLiteral("PIANO"), QStringLiteral("CASSA"),
-                                                        QStringLiteral("OPERA"), QStringLiteral("PIZZA")})
+    // The first list's words, unless a test gives its own.
+    static inline const QStringList Italian = {QStringLiteral("PIANO"), QStringLiteral("CASSA"),
+                                               QStringLiteral("OPERA"), QStringLiteral("PIZZA")};
+
+    explicit GameFixture(const QStringList &italian = Italian)
         : dir(folder.path())
     {
         sound.log = &window.log;
@@ -69,4 +72,21 @@ struct GameFixture
     }
 
     QByteArray file(const QString &name) const { return TestFiles::read(dir, name); }
+
+    // Ends a game with this name and these points, as the last lost manche
+    // does: the high-score window opens and takes the result in.
+    void enterResult(const QString &name, int points)
+    {
+        window.playerName = state().PlayerName = name;
+        state().Points = points;
+        game->setResultPending(true);
+        window.highScores = false;
+        window.showHighScores();
+    }
+};
+
+// A game on fakes, already started as the program starts it.
+struct StartedGame : GameFixture
+{
+    explicit StartedGame(const QStringList &italian = GameFixture::Italian) : GameFixture(italian) { game->Form_Load(); }
 };

@@ -19,6 +19,7 @@
 struct Window
 {
     QTemporaryDir folder;
+    const QDir dir{folder.path()};
     FakeClock clock;
     FakeRandom random;
     FakeSound sound;
@@ -29,7 +30,6 @@ struct Window
 
     Window()
     {
-        const QDir dir(folder.path());
         TestFiles::write(dir, "tesmodat.1",
                          TestFiles::wordList({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS", "MONTE", "TERRA"}));
         form = std::make_unique<Form1>(Form1::Services{&clock, &random, &sound, dir});
@@ -47,6 +47,8 @@ struct Window
 
     Form1 &operator*() { return *form; }
     Form1 *operator->() { return form.get(); }
+
+    QByteArray file(const QString &name) const { return TestFiles::read(dir, name); }
 
     void type(const QString &word)
     {

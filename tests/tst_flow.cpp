@@ -58,8 +58,7 @@ private slots:
 
     void foundWordKeepsTheManche()
     {
-        GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS"});
         f.loseManche();
         f.loseManche();
         QCOMPARE(f.window.manche, Shown::manche(3));
@@ -71,8 +70,7 @@ private slots:
 
     void congratulationsInTheFirstTwoManches()
     {
-        GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA"});
-        f.game->Form_Load();
+        StartedGame f;
         f.window.voice = 1;
         f.play(f.state().Solution);
         QCOMPARE(f.window.congratulations, 1);
@@ -87,8 +85,7 @@ private slots:
 
     void winInMancheOneReloadsSettingsButNotTheGame()
     {
-        GameFixture f({"PIANO", "CASSA"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO", "CASSA"});
         TestFiles::write(f.dir, "Tesmo.ini", "Nome=ZED\r\nSuono=0\r\nTentativi=5\r\n");
         const int pauses = f.window.log.count("pause");
         f.play(f.state().Solution);
@@ -100,8 +97,7 @@ private slots:
 
     void lostMancheMessages()
     {
-        GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS", "TERRA"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS", "TERRA"});
         for (int n = 2; n <= Rules::Manches; ++n) {
             f.loseManche();
             QCOMPARE(f.window.boxes.last().text, QStringLiteral("La risposta è errata, clicca OK per la manche N.%1").arg(n));
@@ -183,8 +179,7 @@ private slots:
 
     void acceptKeys()
     {
-        GameFixture f({"PIANO", "CASSA"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO", "CASSA"});
         f.window.guess = "abcde";
         QVERIFY(!f.game->Text1_KeyPress('a'));
         QCOMPARE(f.state().Attempt, qint16(1));
@@ -199,8 +194,7 @@ private slots:
 
     void endOfGameYes()
     {
-        GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS", "TERRA", "MONTE"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS", "TERRA", "MONTE"});
         f.window.voice = 1;
         f.window.playerName = "Vale";
         f.play(f.state().Solution);  // a found word keeps the manche
@@ -234,8 +228,7 @@ private slots:
 
     void endOfGameNo()
     {
-        GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS"});
         f.window.voice = 2;
         f.window.playerName = "Gino";
         f.window.answers = {GameWindow::Answer::No};
@@ -259,8 +252,7 @@ private slots:
     // and a used-up list is released with its message and played again.
     void gameWithoutLossesNeverEnds()
     {
-        GameFixture f({"PIANO", "CASSA", "OPERA"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO", "CASSA", "OPERA"});
         qint32 points = 0;
         for (int i = 0; i < 10; ++i) {
             f.play(f.state().Solution);
@@ -276,8 +268,7 @@ private slots:
 
     void newGameMidManche()
     {
-        GameFixture f;
-        f.game->Form_Load();
+        StartedGame f;
         f.play(f.state().Solution);
         f.play("XXXXX");
         QVERIFY(f.state().Points > 0);
@@ -289,8 +280,7 @@ private slots:
 
     void finePath()
     {
-        GameFixture f;
-        f.game->Form_Load();
+        StartedGame f;
         f.game->Esci_Click();
         QVERIFY(f.window.terminated);
         QCOMPARE(f.file("Tesmo.ini"), QByteArray("Nome=ANONIMO\r\nSuono=-1\r\nTentativi=5\r\n"));
@@ -299,8 +289,7 @@ private slots:
 
     void activateClosesTheTable()
     {
-        GameFixture f;
-        f.game->Form_Load();
+        StartedGame f;
         f.game->Command3d3_Click();
         QVERIFY(f.window.highScores);
         f.game->Form_Activate();
@@ -324,8 +313,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(int, shift);
         QFETCH(bool, peeks);
-        GameFixture f;
-        f.game->Form_Load();
+        StartedGame f;
         f.window.voice = 1;
         f.state().PlayerName = "LIA";
         f.window.playerName = "Lia Rossi";  // typed, not saved yet

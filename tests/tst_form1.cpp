@@ -432,14 +432,13 @@ private slots:
         w->Text2->setFocus();
         w->Text2->selectAll();
         QTest::keyClicks(w->Text2, "Lia");
-        QVERIFY(!QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
+        QVERIFY(!QFile::exists(w.dir.filePath("Tesmo.ini")));
         QTest::keyClick(w->Text2, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), w->Text1);
         QCOMPARE(w->Text2->text(), QStringLiteral("LIA"));
-        QCOMPARE(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini"),
-                 QByteArray("Nome=LIA\r\nSuono=-1\r\nTentativi=5\r\n"));
+        QCOMPARE(w.file("Tesmo.ini"), QByteArray("Nome=LIA\r\nSuono=-1\r\nTentativi=5\r\n"));
         // A name longer than the box, read from the file, shows its first letters.
-        TestFiles::write(QDir(w.folder.path()), "Tesmo.ini", "Nome=MARIA GIOVANNA DELLA ROVERE\r\nSuono=0\r\nTentativi=5\r\n");
+        TestFiles::write(w.dir, "Tesmo.ini", "Nome=MARIA GIOVANNA DELLA ROVERE\r\nSuono=0\r\nTentativi=5\r\n");
         QTest::keyClick(w.form.get(), Qt::Key_F2);
         QCOMPARE(w->Text2->text(), QStringLiteral("MARIA GIOVANNA DELLA ROVERE"));
         QCOMPARE(w->Text2->cursorPosition(), 0);
@@ -451,7 +450,7 @@ private slots:
         w->List1->setFocus(Qt::TabFocusReason);
         QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, QPoint(40, 52));
         QCOMPARE(w->voiceIndex(), -1);
-        QVERIFY(!QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
+        QVERIFY(!QFile::exists(w.dir.filePath("Tesmo.ini")));
         const QRect serilla = w->List1->visualItemRect(w->List1->item(2));
         QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, serilla.center());
         QCOMPARE(w->voiceIndex(), 2);
@@ -462,15 +461,14 @@ private slots:
         QCOMPARE(w->voiceIndex(), 2);
         QCOMPARE(w->List1->selectedItems().size(), 1);
         w->game().SALVAINI();
-        QVERIFY(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini").contains("Suono=2\r\n"));
+        QVERIFY(w.file("Tesmo.ini").contains("Suono=2\r\n"));
     }
 
     void voiceAndModeControls()
     {
         Window w;
         w->List1->setCurrentRow(2);  // as a click on "Serilla"
-        QCOMPARE(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini"),
-                 QByteArray("Nome=ANONIMO\r\nSuono=2\r\nTentativi=5\r\n"));
+        QCOMPARE(w.file("Tesmo.ini"), QByteArray("Nome=ANONIMO\r\nSuono=2\r\nTentativi=5\r\n"));
         QTest::mouseClick(w->Option2, Qt::LeftButton);
         QCOMPARE(w.boxes.last(), QStringLiteral("Si inizia una nuova partita cambiando il numero di tentativi!"));
         QVERIFY(w->Label1[29]->isVisible());

@@ -21,17 +21,6 @@ class TestHighScores : public QObject
         return HighScores::serialize(table);
     }
 
-    // Ends a game with the given name and points, as the last lost manche does.
-    static void finishGame(GameFixture &f, const QString &name, int points)
-    {
-        f.window.playerName = name;
-        f.state().PlayerName = name;
-        f.state().Points = points;
-        f.game->setResultPending(true);
-        f.window.highScores = false;
-        f.window.showHighScores();
-    }
-
     static QList<QByteArray> lines(const QByteArray &file)
     {
         QList<QByteArray> out = file.split('\n');
@@ -102,7 +91,7 @@ private slots:
     void freshInstall()
     {
         GameFixture f;
-        finishGame(f, "GIOCATORE", 120);
+        f.enterResult("GIOCATORE", 120);
         const QList<QByteArray> written = lines(f.file("TESMO.HIS"));
         QCOMPARE(written.size(), Rules::HighScoreRanks);
         QCOMPARE(written[0], QByteArray("GIOCATORE, 120 \r"));
@@ -117,7 +106,7 @@ private slots:
     void zeroPointsIsNotKept()
     {
         GameFixture f;
-        finishGame(f, "GIOCATORE", 0);
+        f.enterResult("GIOCATORE", 0);
         QCOMPARE(f.file("TESMO.HIS"), fileOf({}));
         QCOMPARE(f.table.matchPosition, 0);
         QCOMPARE(f.table.best, QString());
@@ -127,7 +116,7 @@ private slots:
     {
         GameFixture f;
         TestFiles::write(f.dir, "TESMO.HIS", fileOf({{"A", 500}, {"B", 300}, {"C", 300}, {"D", 100}}));
-        finishGame(f, "NEW", 300);
+        f.enterResult("NEW", 300);
         const QList<QByteArray> written = lines(f.file("TESMO.HIS"));
         QCOMPARE(written[3], QByteArray("NEW, 300 \r"));
         QCOMPARE(written[4], QByteArray("D, 100 \r"));
@@ -142,21 +131,21 @@ private slots:
             full << qMakePair(QStringLiteral("P%1").arg(i), 1000 - i);
         const QByteArray before = fileOf(full);
         TestFiles::write(f.dir, "TESMO.HIS", before);
-        finishGame(f, "LOW", 10);
+        f.enterResult("LOW", 10);
         QCOMPARE(f.file("TESMO.HIS"), before);
         QCOMPARE(f.table.matchPosition, 0);
         // A result equal to the fiftieth falls out as well.
-        finishGame(f, "SAME", 951);
+        f.enterResult("SAME", 951);
         QCOMPARE(f.file("TESMO.HIS"), before);
         // One point more takes the last rank, and the table selects it.
-        finishGame(f, "LAST", 952);
+        f.enterResult("LAST", 952);
         QCOMPARE(f.table.matchPosition, Rules::HighScoreRanks);
     }
 
     void enteredOnlyOnce()
     {
         GameFixture f;
-        finishGame(f, "ONE", 200);
+        f.enterResult("ONE", 200);
         const QByteArray after = f.file("TESMO.HIS");
         // Opened again from the main window: read and shown, nothing entered or written.
         QFile::remove(f.dir.filePath("TESMO.HIS"));
@@ -181,7 +170,7 @@ private slots:
     void hugeGameIsClamped()
     {
         GameFixture f;
-        finishGame(f, "BIG", 40000);
+        f.enterResult("BIG", 40000);
         QCOMPARE(lines(f.file("TESMO.HIS"))[0], QByteArray("BIG, 32767 \r"));
         QCOMPARE(f.table.matchPosition, 1);
     }
@@ -189,7 +178,7 @@ private slots:
     void longNameStoredWhole()
     {
         GameFixture f;
-        finishGame(f, "ABCDEFGHIJKLMNOPQRST", 10);
+        f.enterResult("ABCDEFGHIJKLMNOPQRST", 10);
         QCOMPARE(lines(f.file("TESMO.HIS"))[0], QByteArray("ABCDEFGHIJKLMNOPQRST, 10 \r"));
         QCOMPARE(f.table.rows[0], QStringLiteral("  01 - ABCDEFGHIJKLM 00.010 - Italiano"));
     }
@@ -212,7 +201,7 @@ private slots:
         QFETCH(int, firstScore);
         GameFixture f;
         TestFiles::write(f.dir, "tesmo.his", content);
-        finishGame(f, "NEW", 50);
+        f.enterResult("NEW", 50);
         QCOMPARE(f.game->highScoreTable()[0].Name, first);
         QCOMPARE(int(f.game->highScoreTable()[0].Score), firstScore);
         QCOMPARE(lines(f.file("tesmo.his")).size(), Rules::HighScoreRanks);  // written back under its own name
@@ -235,7 +224,7 @@ private slots:
         QCOMPARE(content.size(), Rules::HighScoresReadLimit);
         TestFiles::write(f.dir, "TESMO.HIS", content);
         for (int game = 1; game <= 2; ++game) {
-            finishGame(f, "LOW", 1);  // below every entry: all fifty written back
+            f.enterResult("LOW", 1);  // below every entry: all fifty written back
             const QByteArray written = f.file("TESMO.HIS");
             QVERIFY2(written.size() <= Rules::HighScoresReadLimit, qPrintable(QString::number(written.size())));
             HighScores::Table table;
@@ -252,7 +241,7 @@ private slots:
         for (int i = 0; i < Rules::HighScoreRanks + 10; ++i)
             content += QByteArray("P") + QByteArray::number(i) + ", " + QByteArray::number(1000 - i) + " \r\n";
         TestFiles::write(f.dir, "TESMO.HIS", content);
-        finishGame(f, "NEW", 5000);
+        f.enterResult("NEW", 5000);
         const QList<QByteArray> written = lines(f.file("TESMO.HIS"));
         QCOMPARE(written.size(), Rules::HighScoreRanks);
         QCOMPARE(written[0], QByteArray("NEW, 5000 \r"));
@@ -265,7 +254,7 @@ private slots:
     {
         GameFixture f;
         QVERIFY(f.dir.mkdir("TESMO.HIS"));
-        finishGame(f, "NEW", 80);
+        f.enterResult("NEW", 80);
         QCOMPARE(f.table.rows[0], QStringLiteral("  01 - NEW           00.080 - Italiano"));
         QVERIFY(QFileInfo(f.dir.filePath("TESMO.HIS")).isDir());
         QVERIFY(!f.game->resultPending());
@@ -274,7 +263,7 @@ private slots:
     void tableOutlivesTheFile()
     {
         GameFixture f;
-        finishGame(f, "KEPT", 90);
+        f.enterResult("KEPT", 90);
         QFile::remove(f.dir.filePath("TESMO.HIS"));
         f.window.highScores = false;
         f.game->Command3d3_Click();

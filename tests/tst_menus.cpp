@@ -161,7 +161,7 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "");
         w->MenuAiuto1->trigger();  // no tesmo.htm beside the program
-        TestFiles::write(QDir(w.folder.path()), "tesmo.htm", "<html></html>");
+        TestFiles::write(w.dir, "tesmo.htm", "<html></html>");
         w->MenuAiuto1->trigger();
         w->menuPHP->trigger();
         w->setAboutHandler([](Form3 &about) { about.Label1_Click(4); });
@@ -217,7 +217,7 @@ private slots:
         QCOMPARE(w.abouts, effect == "about" ? 1 : 0);
         QCOMPARE(w->terminated(), effect == "end");
         if (effect == "end")
-            QVERIFY(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini").startsWith("Nome=LIA\r\n"));
+            QVERIFY(w.file("Tesmo.ini").startsWith("Nome=LIA\r\n"));
     }
 
     void pagesOfAnInstalledGame()

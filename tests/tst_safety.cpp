@@ -128,8 +128,7 @@ private slots:
         QCOMPARE(CodePage::encode(upper), bytes);
 
         // Saved and read back through the settings file.
-        GameFixture f;
-        f.game->Form_Load();
+        StartedGame f;
         f.window.playerName = typed;
         f.game->Text2_LostFocus();
         QCOMPARE(f.file("Tesmo.ini"), "Nome=" + bytes + "\r\nSuono=-1\r\nTentativi=5\r\n");
@@ -347,7 +346,7 @@ private slots:
         const int xs = Rules::NameLength - int(QStringLiteral("rossi\tmario").size());
         QCOMPARE(name->text(), "rossimario" + QString(xs, u'x'));
         w->Text1->setFocus();
-        QCOMPARE(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini"),
+        QCOMPARE(w.file("Tesmo.ini"),
                  "Nome=ROSSIMARIO" + QByteArray(xs, 'X') + "\r\nSuono=-1\r\nTentativi=5\r\n");
     }
 
@@ -373,7 +372,7 @@ private slots:
         w->Text1->setFocus();  // leaving the box saves the name
         kept = kept.trimmed();
         QCOMPARE(w->Text2->text(), kept);
-        QCOMPARE(TestFiles::read(QDir(w.folder.path()), "Tesmo.ini").split('\r').first(), "Nome=" + CodePage::encode(kept));
+        QCOMPARE(w.file("Tesmo.ini").split('\r').first(), "Nome=" + CodePage::encode(kept));
         w->game().Nuova_Click();  // read back at the next game
         QCOMPARE(w->Text2->text(), kept);
     }
@@ -381,16 +380,11 @@ private slots:
     // A name with a line break from elsewhere never splits a line.
     void lineBreakNeverReachesTheFiles()
     {
-        GameFixture f(sevenWords());
-        f.game->Form_Load();
+        StartedGame f(sevenWords());
         f.window.playerName = "ROSSI\r\nMARIO";
         f.game->Command3d3_Click();
         QCOMPARE(f.file("Tesmo.ini"), QByteArray("Nome=ROSSIMARIO\r\nSuono=-1\r\nTentativi=5\r\n"));
-        f.state().PlayerName = "ROSSI\r\nMARIO";
-        f.state().Points = 10;
-        f.game->setResultPending(true);
-        f.window.highScores = false;
-        f.window.showHighScores();
+        f.enterResult("ROSSI\r\nMARIO", 10);
         QCOMPARE(f.file("TESMO.HIS").count("\r\n"), 50);
         QVERIFY(f.file("TESMO.HIS").startsWith("ROSSIMARIO, 10 \r\n"));
     }
@@ -466,8 +460,7 @@ private slots:
 
     void pointsStopAtTheLimit()
     {
-        GameFixture f({"PIANO"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO"});
         f.state().Points = std::numeric_limits<qint32>::max() - 5;
         f.play("PIAXX");
         QCOMPARE(f.state().Points, std::numeric_limits<qint32>::max());

@@ -129,8 +129,7 @@ private slots:
     // Whole manches through the game, with the clock the test moves.
     void foundOnFirstGuessAfterFifteenSeconds()
     {
-        GameFixture f({"PIANO"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO"});
         f.clock.advance(Rules::WordSeconds + 5);  // the second period: T = 2
         f.game->Timer1_Timer();
         f.play("piano");
@@ -141,8 +140,7 @@ private slots:
 
     void foundOnRowThreeAfterTwentyFiveSeconds()
     {
-        GameFixture f({"PIANO"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO"});
         f.play("XXXXX");
         f.clock.advance(2 * Rules::WordSeconds + 5);  // T = 3
         f.game->Timer1_Timer();
@@ -152,8 +150,7 @@ private slots:
 
     void foundOnLastRowOfFive()
     {
-        GameFixture f({"PIANO"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO"});
         for (int row = 2; row < Rules::FewRows; ++row)
             f.play("XXXXX");
         f.clock.advance(5);
@@ -164,8 +161,7 @@ private slots:
 
     void eachGuessRestartsTheSeconds()
     {
-        GameFixture f({"PIANO"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO"});
         f.clock.advance(40);
         f.game->Timer1_Timer();
         QCOMPARE(f.window.elapsed, QStringLiteral("40 Sec"));
@@ -176,8 +172,7 @@ private slots:
 
     void shortGuessLeavesTheClock()
     {
-        GameFixture f({"PIANO"});
-        f.game->Form_Load();
+        StartedGame f({"PIANO"});
         const float start = f.state().MancheStart;
         f.clock.advance(7);
         f.play("ABCD");

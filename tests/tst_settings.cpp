@@ -71,8 +71,7 @@ private slots:
 
     void firstStartWithoutFile()
     {
-        GameFixture f;
-        f.game->Form_Load();
+        StartedGame f;
         QCOMPARE(f.window.playerName, QStringLiteral("Anonimo"));
         QCOMPARE(f.window.voice, -1);
         QCOMPARE(f.state().MaxAttempts, qint16(5));
@@ -132,8 +131,7 @@ private slots:
     // Switching modes.
     void switchToSixAndBack()
     {
-        GameFixture f({"PIANO", "CASSA", "OPERA", "PIZZA"});
-        f.game->Form_Load();
+        StartedGame f;
         f.play("XXXXX");
         f.window.five = false;  // the player checked "6 tentativi"
         f.window.log.clear();
@@ -162,8 +160,7 @@ private slots:
 
     void sameModeDoesNothing()
     {
-        GameFixture f;
-        f.game->Form_Load();
+        StartedGame f;
         const QString solution = f.state().Solution;
         f.game->Option1_Click();
         QVERIFY(f.window.boxes.isEmpty());

@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(table->List1->count(), Rules::HighScoreRanks);
         QCOMPARE(table->List1->currentRow(), 0);
         // The settings were saved on the way in.
-        QVERIFY(QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));
+        QVERIFY(QFile::exists(w.dir.filePath("Tesmo.ini")));
         // A second request only brings it forward.
         w->game().Records_Click();
         QCOMPARE(w->form4(), table);
@@ -199,7 +199,7 @@ private slots:
         HighScores::Table stored;
         for (int p = 1; p <= Rules::HighScoreRanks; ++p)
             stored[p - 1] = p == rank ? HighScores::Entry{"ANONIMO", 0} : HighScores::Entry{"P", qint16(p < rank ? 900 - p : 0)};
-        TestFiles::write(QDir(w.folder.path()), "TESMO.HIS", HighScores::serialize(stored));
+        TestFiles::write(w.dir, "TESMO.HIS", HighScores::serialize(stored));
         QTest::mouseClick(w->Command3d3, Qt::LeftButton);
         Form4 *table = w->form4();
         QVERIFY(table);
@@ -238,7 +238,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
         QCOMPARE(QApplication::focusWidget(), w->Text2);
         QCOMPARE(w->Text2->text(), QStringLiteral("AnonimoMar"));
-        QVERIFY(!QFile::exists(QDir(w.folder.path()).filePath("Tesmo.ini")));  // the name was not left
+        QVERIFY(!QFile::exists(w.dir.filePath("Tesmo.ini")));  // the name was not left
         // Back from another of the game's windows, the table: the guess box.
         QTest::keyClick(w->Text2, Qt::Key_F3);
         QVERIFY(w->form4());
@@ -294,7 +294,7 @@ private slots:
                 w.type("qqqqq");
         }
         QCOMPARE(w.boxes.size(), Rules::Manches);  // a box for each lost manche, the last one the question
-        const QByteArray stored = TestFiles::read(QDir(w.folder.path()), "TESMO.HIS");
+        const QByteArray stored = w.file("TESMO.HIS");
         const QByteArray line = ", " + QByteArray::number(Shown::pointsOfAWordFoundAtOnce()) + " \r\n";
         QVERIFY(stored.startsWith("GIOIA" + line) || stored.startsWith("Gioia" + line));
         QCOMPARE(stored.count("\r\n"), Rules::HighScoreRanks);

@@ -229,8 +229,7 @@ private slots:
 
     void switchingListsAndSameList()
     {
-        GameFixture f;
-        f.game->Form_Load();
+        StartedGame f;
         f.play("XXXXX");
         const QByteArray italianAfterOne = f.file("tesmodat.1");
         f.game->Combo1_Click(1);
@@ -250,8 +249,7 @@ private slots:
     // to the list that worked last, and never damages the file.
     void missingListFallsBack()
     {
-        GameFixture f;
-        f.game->Form_Load();
+        StartedGame f;
         QFile::remove(f.dir.filePath("tesmodat.3"));
         f.game->Combo1_Click(2);
         QCOMPARE(f.window.boxes.size(), 1);
@@ -264,8 +262,7 @@ private slots:
 
     void listThatCannotBeOpenedForWriting()
     {
-        GameFixture f;
-        f.game->Form_Load();
+        StartedGame f;
         QFile::remove(f.dir.filePath("tesmodat.2"));
         QVERIFY(f.dir.mkdir("tesmodat.2"));
         f.game->Combo1_Click(1);
@@ -291,8 +288,7 @@ private slots:
     // order; when none works the game ends as "Fine" would, entering its result.
     void listFailingMidGameTriesTheOthers()
     {
-        GameFixture f;
-        f.game->Form_Load();
+        StartedGame f;
         f.play(f.state().Solution);
         const qint32 points = f.state().Points;
         QVERIFY(points > 0);
