@@ -6,6 +6,13 @@
 #include "storage/WordList.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace TestFiles {
 
@@ -41,6 +48,26 @@ QByteArray marks(const QByteArray &list)
     for (qint64 n = 1; n <= WordList::recordCount(list.size()); ++n)
         out += record(list, n).at(WordList::WordLength);
     return out;
+}
+
+bool makeNode(const QString &path, const QString &kind, const QString &target)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == "link" || kind == "dangling")
+        return QFileInfo::exists(target) == (kind == "link") && QFile::link(target, path);
+    if (kind == "folder")
+        return QDir().mkdir(path);
+    if (kind == "pipe")
+        return ::mkfifo(name.constData(), 0644) == 0;
+    if (kind != "socket")
+        return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
 }
 
 } // namespace TestFiles

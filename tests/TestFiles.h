@@ -17,5 +17,9 @@ void write(const QDir &dir, const QString &name, const QByteArray &bytes);
 QByteArray record(const QByteArray &list, qint64 n);
 // The marks of a word-list file, one byte per whole record.
 QByteArray marks(const QByteArray &list);
+// Puts something other than a regular file at path, as a crash or another
+// program may leave it: "link" or "dangling" (a link to target, which must
+// exist or not), "folder", "pipe", or "socket" (bound, its program gone).
+bool makeNode(const QString &path, const QString &kind, const QString &target = {});
 
 } // namespace TestFiles

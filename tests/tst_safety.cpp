@@ -20,13 +20,10 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <limits>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -78,18 +75,6 @@ class TestSafety : public QObject
         int status = 0;
         waitpid(pid, &status, 0);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    // A socket bound at path, left there as a program that died leaves it.
-    static bool makeSocket(const QString &path)
-    {
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path - 1);
-        const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
-        ::close(fd);
-        return bound;
     }
 
     static QStringList temporaries(const QDir &dir)
@@ -236,20 +221,10 @@ private slots:
         QFETCH(QString, kind);
         GameFixture f(sevenWords());
         const QString lock = f.dir.filePath(file + ".lock");
-        if (kind == "empty")
-            TestFiles::write(f.dir, file + ".lock", QByteArray());
-        else if (kind == "stale")
-            TestFiles::write(f.dir, file + ".lock", "999999\ntesmo\nelsewhere\n");
-        else if (kind == "link")
-            QVERIFY(QFile::link(f.dir.filePath("tesmodat.1"), lock));
-        else if (kind == "dangling")
-            QVERIFY(QFile::link(f.dir.filePath("gone"), lock));
-        else if (kind == "folder")
-            QVERIFY(f.dir.mkdir(file + ".lock"));
-        else if (kind == "pipe")
-            QCOMPARE(::mkfifo(QFile::encodeName(lock).constData(), 0644), 0);
+        if (kind == "empty" || kind == "stale")
+            TestFiles::write(f.dir, file + ".lock", kind == "stale" ? "999999\ntesmo\nelsewhere\n" : "");
         else
-            QVERIFY(makeSocket(lock));
+            QVERIFY(TestFiles::makeNode(lock, kind, f.dir.filePath(kind == "link" ? "tesmodat.1" : "gone")));
         QElapsedTimer took;
         took.start();
         if (file == "TESMO.HIS") {
@@ -294,18 +269,10 @@ private slots:
         TestFiles::write(QDir(outside.path()), "target", kept);
         const QString path = f.dir.filePath(file);
         QFile::remove(path);
-        if (kind == "link")
-            QVERIFY(QFile::link(target, path));
-        else if (kind == "dangling")
-            QVERIFY(QFile::link(outside.filePath("missing"), path));
-        else if (kind == "read-only")
+        if (kind == "read-only")
             QVERIFY(QFile::copy(target, path) && QFile::setPermissions(path, QFile::ReadOwner));
-        else if (kind == "pipe")
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
-        else if (kind == "socket")
-            QVERIFY(makeSocket(path));
         else
-            QVERIFY(f.dir.mkdir(file));
+            QVERIFY(TestFiles::makeNode(path, kind, kind == "link" ? target : outside.filePath("missing")));
 
         playToTheEnd(f);
 

@@ -246,42 +246,40 @@ private slots:
     }
 
     // A list that cannot be used is named in a message; the game falls back
-    // to the list that worked last, and never damages the file.
-    void missingListFallsBack()
+    // to the list that worked last (at the start, to the next one), and never
+    // damages the file.
+    void brokenListFallsBack_data()
     {
-        StartedGame f;
-        QFile::remove(f.dir.filePath("tesmodat.3"));
-        f.game->Combo1_Click(2);
-        QCOMPARE(f.window.boxes.size(), 1);
-        QVERIFY(f.window.boxes[0].text.contains("\"tesmodat.3\""));
-        QCOMPARE(f.state().Dictionary, qint16(1));
-        QCOMPARE(f.window.dictionary, 0);
-        QVERIFY(!f.game->ended());
-        QCOMPARE(f.state().Manche, qint16(1));
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<int>("list");
+        QTest::addColumn<int>("played");  // the list the game goes on with
+        QTest::newRow("missing, chosen") << "missing" << 3 << 1;
+        QTest::newRow("a folder, chosen") << "folder" << 2 << 1;
+        QTest::newRow("too short, at the start") << "short" << 1 << 2;
     }
-
-    void listThatCannotBeOpenedForWriting()
+    void brokenListFallsBack()
     {
-        StartedGame f;
-        QFile::remove(f.dir.filePath("tesmodat.2"));
-        QVERIFY(f.dir.mkdir("tesmodat.2"));
-        f.game->Combo1_Click(1);
-        QCOMPARE(f.window.boxes.size(), 1);
-        QVERIFY(f.window.boxes[0].text.contains("\"tesmodat.2\""));
-        QCOMPARE(f.state().Dictionary, qint16(1));
-        QVERIFY(!f.game->ended());
-    }
-
-    void emptyListAtStartTriesTheOthers()
-    {
+        QFETCH(QString, damage);
+        QFETCH(int, list);
+        QFETCH(int, played);
         GameFixture f;
-        TestFiles::write(f.dir, "tesmodat.1", QByteArray("ABC"));
+        const QString name = GameFixture::listFile(list);
+        QFile::remove(f.dir.filePath(name));
+        if (damage == "folder")
+            QVERIFY(f.dir.mkdir(name));
+        else if (damage == "short")
+            TestFiles::write(f.dir, name, "ABC");
         f.game->Form_Load();
+        if (list != 1)
+            f.game->Combo1_Click(list - 1);
         QCOMPARE(f.window.boxes.size(), 1);
-        QVERIFY(f.window.boxes[0].text.contains("\"tesmodat.1\""));
-        QCOMPARE(f.state().Dictionary, qint16(2));
-        QCOMPARE(f.file("tesmodat.1"), QByteArray("ABC"));
+        QVERIFY(f.window.boxes[0].text.contains('"' + name + '"'));
+        QCOMPARE(f.state().Dictionary, qint16(played));
+        QCOMPARE(f.window.dictionary, played - 1);
+        QCOMPARE(f.state().Manche, qint16(1));
         QVERIFY(!f.game->ended());
+        if (damage == "short")
+            QCOMPARE(f.file(name), QByteArray("ABC"));
     }
 
     // A list that fails in the middle of a game: the others are tried in

@@ -124,16 +124,9 @@ private slots:
         TestFiles::write(m_dir.path(), "shipped.1", TestFiles::wordList({"ABACO", "BANCO"}));
         const QString target = QDir(outside.path()).filePath("elsewhere");
         const QString name = QDir(player.path()).filePath("shipped.1");
-        if (kind == "link") {
+        if (kind == "link")
             TestFiles::write(outside.path(), "elsewhere", "not a list");
-            QVERIFY(QFile::link(target, name));
-        } else if (kind == "dangling") {
-            QVERIFY(QFile::link(target, name));
-        } else if (kind == "folder") {
-            QVERIFY(QDir(player.path()).mkdir("shipped.1"));
-        } else {
-            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0644), 0);
-        }
+        QVERIFY(TestFiles::makeNode(name, kind, target));
         QElapsedTimer took;
         took.start();
         QCOMPARE(WordListUpgrade::place(shipped, QDir(player.path())), WordListUpgrade::Placed::NotUpgraded);
