@@ -39,24 +39,6 @@ class TestForm1 : public QObject
         return form.findChild<QWidget *>(name);
     }
 
-    // Dark pixels of "TESMO 1/5" written in the font.
-    static int ink(const QFont &font)
-    {
-        QImage page(600, 120, QImage::Format_RGB32);
-        page.fill(Qt::white);
-        QPainter painter(&page);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        painter.drawText(10, 90, QStringLiteral("TESMO 1/5"));
-        painter.end();
-        int dark = 0;
-        for (int y = 0; y < page.height(); ++y) {
-            for (int x = 0; x < page.width(); ++x)
-                dark += qGray(page.pixel(x, y)) < 128;
-        }
-        return dark;
-    }
-
     // Where a label's text shows: the pixels nearer its text colour than its background.
     static QRect inkBox(const QImage &image, const QColor &text, const QColor &background)
     {
@@ -79,53 +61,15 @@ private slots:
         Fonts::install();
     }
 
-    // The window's layout, the designed twips at 96 dpi, checked once.
+    // The window as designed, its places, fonts and colours, is pinned by
+    // its screenshot (tst_screenshot_main); here what the picture cannot
+    // show: the hidden sixth row in its place, and the text boxes keeping
+    // their design heights through resizing notifications.
     void layout()
     {
         Window w;
-        const QList<std::pair<QString, QRect>> designed = {
-            {"Form1Surface", QRect(0, -1, 586, 446)},
-            {"Frame1", QRect(26, 6, 311, 421)},
-            {"Frame2", QRect(340, 6, 225, 421)},
-            {"Label12", QRect(272, 428, -1, 13)}, // as wide as its text
-            {"Label1_0", QRect(24, 18, 51, 61)},
-            {"Label1_7", QRect(132, 85, 51, 61)},
-            {"Label1_29", QRect(240, 352, 51, 61)},
-            {"Text1", QRect(12, 20, 186, 43)},
-            {"Command3d2", QRect(14, 66, 95, 51)},
-            {"Option1", QRect(128, 68, 71, 13)},
-            {"Option2", QRect(128, 82, 71, 13)},
-            {"List1", QRect(112, 104, 87, 56)},
-            {"Label6", QRect(78, 118, 33, 11)},
-            {"Label7", QRect(14, 126, 55, 16)},
-            {"Text2", QRect(14, 140, 97, 18)},
-            {"Label9_0", QRect(14, 160, 97, 19)},
-            {"Label9_4", QRect(14, 244, 97, 19)},
-            {"Label10_2", QRect(112, 201, 87, 19)},
-            {"Label3", QRect(14, 272, 96, 22)},
-            {"Label2", QRect(112, 272, 87, 22)},
-            {"Label4", QRect(14, 293, 96, 22)},
-            {"Label5", QRect(112, 293, 87, 22)},
-            {"Label11", QRect(16, 316, 55, 16)},
-            {"Picture1", QRect(82, 320, 33, 33)},
-            {"Label8", QRect(114, 326, 85, 25)},
-            {"Combo1", QRect(14, 330, 67, 21)},
-            {"Command3d3", QRect(14, 356, 99, 57)},
-            {"Command3d1", QRect(116, 356, 83, 57)},
-        };
-        for (const auto &[name, rect] : designed) {
-            QWidget *widget = child(*w, name);
-            QVERIFY2(widget, qPrintable(name));
-            if (rect.width() < 0) {
-                QCOMPARE(widget->pos(), rect.topLeft());
-                QCOMPARE(widget->height(), rect.height());
-            } else if (rect.top() < 0) {  // below the menu bar
-                QCOMPARE(widget->size(), rect.size());
-            } else {
-                QVERIFY2(widget->geometry() == rect, qPrintable(name));
-            }
-        }
-        // Resizing notifications leave the text boxes at their design heights.
+        QCOMPARE(w->Label1[29]->geometry(), QRect(240, 352, 51, 61));
+        QCOMPARE(w->Label9[4]->geometry(), QRect(14, 244, 97, 19));
         const QSize before[] = {w->Text1->size(), w->Text2->size()};
         QResizeEvent resize(w->size(), w->size());
         QApplication::sendEvent(w.form.get(), &resize);
@@ -167,39 +111,6 @@ private slots:
         QCOMPARE(w->Combo1->currentText(), QStringLiteral("Italiano"));
         QVERIFY(w->Option1->isChecked());
         QVERIFY(w->Picture2->isHidden());
-    }
-
-    void fonts_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("bold");
-        QTest::newRow("cell") << "Label1_3" << "Tahoma" << 36.0 << true;
-        QTest::newRow("Text1") << "Text1" << "Tahoma" << 24.0 << true;
-        QTest::newRow("Text2") << "Text2" << "Tahoma" << 8.25 << true;
-        QTest::newRow("Label3") << "Label3" << "Tahoma" << 12.0 << true;
-        QTest::newRow("Label9") << "Label9_0" << "Tahoma" << 8.25 << false;
-        QTest::newRow("Label2") << "Label2" << "Liberation Mono" << 14.25 << true;
-        QTest::newRow("Label8") << "Label8" << "Liberation Mono" << 12.0 << true;
-        QTest::newRow("Command3d1") << "Command3d1" << "Tahoma" << 8.25 << false;
-    }
-    void fonts()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, family);
-        QFETCH(double, points);
-        QFETCH(bool, bold);
-        Window w;
-        QWidget *widget = child(*w, name);
-        QVERIFY(widget);
-        const QFontInfo info(widget->font());
-        QCOMPARE(info.family(), family);
-        QCOMPARE(widget->font().pointSizeF(), points);
-        // Bold shows: the same letters put clearly more ink on the page.
-        QFont regular = widget->font();
-        regular.setBold(false);
-        QCOMPARE(ink(widget->font()) > ink(regular) * 5 / 4, bold);
     }
 
     void labelsDrawFromTheTop_data()
@@ -262,19 +173,12 @@ private slots:
         QVERIFY2(top < line && line < bottom, qPrintable(QStringLiteral("%1 %2 %3").arg(top).arg(line).arg(bottom)));
     }
 
-    void colours()
+    void openingRow()
     {
         Window w;
         auto pixel = [](QWidget *widget) {
             return widget->grab().toImage().pixelColor(widget->width() / 2, widget->height() - 3);
         };
-        QCOMPARE(pixel(w->Label9[0]), QColor(0, 255, 255));
-        QCOMPARE(pixel(w->Label10[0]), QColor(255, 255, 0));
-        QCOMPARE(pixel(w->Label3), QColor(0, 255, 255));
-        QCOMPARE(pixel(w->Label2), QColor(255, 255, 0));
-        QCOMPARE(w->Label9[0]->palette().color(QPalette::WindowText), QColor(0, 0, 192));
-        QCOMPARE(w->Label12->palette().color(QPalette::WindowText), QColor(0, 0, 192));
-        QVERIFY(w->Label12->font().underline());
         // The opening row: one white cell with its letter, four dark red.
         int white = 0;
         for (int i = 0; i < 5; ++i) {

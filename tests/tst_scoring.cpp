@@ -126,37 +126,30 @@ private slots:
                  5 * Rules::LetterPoints[2] + int(std::nearbyint(Rules::WordPoints / 2 / ((seconds + 12) / Rules::WordSeconds + 1))));
     }
 
-    // Whole manches through the game, with the clock the test moves.
-    void foundOnFirstGuessAfterFifteenSeconds()
+    // Whole manches through the game, with the clock the test moves: the
+    // letters of the row (none on the last row) and the word for its period.
+    void wordFoundThroughTheGame_data()
     {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("row 2, the second period") << 2 << Rules::WordSeconds + 5;
+        QTest::newRow("row 3, the third period") << 3 << 2 * Rules::WordSeconds + 5;
+        QTest::newRow("the last row of five") << int(Rules::FewRows) << 5;
+    }
+    void wordFoundThroughTheGame()
+    {
+        QFETCH(int, row);
+        QFETCH(int, seconds);
         StartedGame f({"PIANO"});
-        f.clock.advance(Rules::WordSeconds + 5);  // the second period: T = 2
+        for (int r = 2; r < row; ++r)
+            f.play("XXXXX");
+        f.clock.advance(seconds);
         f.game->Timer1_Timer();
         f.play("piano");
-        const int points = 5 * Rules::LetterPoints[2] + int(std::nearbyint(Rules::WordPoints / 2 / 2));
+        const int letters = row < Rules::FewRows ? 5 * Rules::LetterPoints[row] : 0;
+        const int points = letters + int(std::nearbyint(Rules::WordPoints / row / (seconds / Rules::WordSeconds + 1)));
         QCOMPARE(f.state().Points, points);
         QCOMPARE(f.window.points, QString::number(points));
-    }
-
-    void foundOnRowThreeAfterTwentyFiveSeconds()
-    {
-        StartedGame f({"PIANO"});
-        f.play("XXXXX");
-        f.clock.advance(2 * Rules::WordSeconds + 5);  // T = 3
-        f.game->Timer1_Timer();
-        f.play("PIANO");
-        QCOMPARE(f.state().Points, 5 * Rules::LetterPoints[3] + int(std::nearbyint(Rules::WordPoints / 3 / 3)));
-    }
-
-    void foundOnLastRowOfFive()
-    {
-        StartedGame f({"PIANO"});
-        for (int row = 2; row < Rules::FewRows; ++row)
-            f.play("XXXXX");
-        f.clock.advance(5);
-        f.game->Timer1_Timer();
-        f.play("PIANO");  // on the last row: no letter points
-        QCOMPARE(f.state().Points, int(std::nearbyint(Rules::WordPoints / Rules::FewRows)));
     }
 
     void eachGuessRestartsTheSeconds()
