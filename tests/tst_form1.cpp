@@ -77,38 +77,27 @@ private slots:
         QCOMPARE(w->Text2->size(), before[1]);
     }
 
+    // What a fresh window holds that its screenshot does not show: the
+    // tooltips, the title and the values before the first game's tick.
     void texts()
     {
         Window w;
         QCOMPARE(w->windowTitle(), QStringLiteral("TESMO 2009"));
-        QCOMPARE(w->Command3d2->text(), QStringLiteral("&Accetta"));
         QCOMPARE(w->Command3d2->toolTip(), QStringLiteral("Accetta soluzione (Invio)"));
-        QCOMPARE(w->Command3d3->text(), QStringLiteral("&Hiscores"));
         QCOMPARE(w->Command3d3->toolTip(), QStringLiteral("Mostra tabella records"));
-        QCOMPARE(w->Command3d1->text(), QStringLiteral("Fi&ne"));
         QCOMPARE(w->Command3d1->toolTip(), QStringLiteral("Esce dal gioco"));
         QCOMPARE(w->Option1->toolTip(), QStringLiteral("Gioco con 5 input"));
-        QCOMPARE(w->Option2->text(), QStringLiteral("6 tentativi"));
         QCOMPARE(w->List1->toolTip(), QStringLiteral("Voce effetti sonori"));
         QCOMPARE(w->Text2->toolTip(), QStringLiteral("Per cambiare nome del giocatore corrente"));
         QCOMPARE(w->Label2->toolTip(), QStringLiteral("Punti fatti"));
         QCOMPARE(w->Label5->toolTip(), QStringLiteral("Manche (n/5)"));
         QCOMPARE(w->Label8->toolTip(), QStringLiteral("Secondi trascorsi"));
         QCOMPARE(w->Label12->toolTip(), QStringLiteral("Visita il sito dell'autore"));
-        QCOMPARE(w->Label9[3]->text(), QStringLiteral("4* Tentativo"));
-        QCOMPARE(w->Label3->text(), QStringLiteral("Punti :"));
-        QCOMPARE(w->Label4->text(), QStringLiteral("Manche :"));
-        QCOMPARE(w->Label6->text(), QStringLiteral("Voce>"));
-        QCOMPARE(w->Label7->text(), QStringLiteral("Giocatore:"));
-        QCOMPARE(w->Label11->text(), QStringLiteral("Dizionario:"));
         QCOMPARE(w->Text2->text(), QStringLiteral("Anonimo"));
         QCOMPARE(w->Label5->text(), Shown::manche(1));
         QCOMPARE(w->Label2->text(), QStringLiteral("0"));
         QCOMPARE(w->Label8->text(), QStringLiteral("aaaaaaaaaaa"));
-        QCOMPARE(w->List1->count(), 3);
-        QCOMPARE(w->List1->item(2)->text(), QStringLiteral("Serilla"));
         QCOMPARE(w->List1->currentRow(), -1);
-        QCOMPARE(w->Combo1->currentText(), QStringLiteral("Italiano"));
         QVERIFY(w->Option1->isChecked());
         QVERIFY(w->Picture2->isHidden());
     }
