@@ -101,6 +101,10 @@ private slots:
         QTest::keyClick(w.form.get(), Qt::Key_F1);
         QCOMPARE(w.boxes.size(), 1);
         QCOMPARE(w.boxes[0], TesmoGame::QuickHelp);
+        QCOMPARE(TesmoGame::QuickHelp.size(), 887);  // one paragraph, whole
+        QVERIFY(!TesmoGame::QuickHelp.contains(u'\n'));
+        QVERIFY(TesmoGame::QuickHelp.startsWith("Tesmo è un videogioco ispirato alla omonima trasmissione"));
+        QVERIFY(TesmoGame::QuickHelp.endsWith("dopo la quinta manche il gioco termina."));
     }
 
     void startTargets_data()

@@ -291,6 +291,8 @@ private slots:
                 w.type("qqqqq");
         }
         QCOMPARE(w.boxes.size(), Rules::Manches);  // a box for each lost manche, the last one the question
+        QCOMPARE(w.boxes.last(),
+                 QStringLiteral("Mi spiace, la risposta è errata! Il gioco finisce qua, vuoi fare un'altra partitina?"));
         const QByteArray stored = w.file("TESMO.HIS");
         const QByteArray line = ", " + QByteArray::number(Shown::pointsOfAWordFoundAtOnce()) + " \r\n";
         QVERIFY(stored.startsWith("GIOIA" + line) || stored.startsWith("Gioia" + line));
