@@ -388,11 +388,17 @@ def main(argv=None):
     parser.add_argument("--dictd-dir", metavar="DIR", default="/usr/share/dictd")
     parser.add_argument("--hunspell-dir", metavar="DIR", default="/usr/share/hunspell")
     parser.add_argument("--whitaker", metavar="PROGRAM", default="whitakers-words")
+    parser.add_argument("--list", metavar="N", type=int, action="append",
+                        help="make only list N (again for more); by default every list, "
+                             "which needs every list's dictionary packages")
     args = parser.parse_args(argv)
 
     # The lists, their exclusions and how each is made: tools/wordlists/lists.tsv.
     languages = [("tesmodat.%d" % number, name, exclusions, recipe(source, args.exclusions))
-                 for number, name, exclusions, _, source in read_table(os.path.join(args.exclusions, "lists.tsv"))]
+                 for number, name, exclusions, _, source in read_table(os.path.join(args.exclusions, "lists.tsv"))
+                 if not args.list or number in args.list]
+    if args.list and len(languages) != len(set(args.list)):
+        parser.error("no such list in lists.tsv: %s" % ", ".join(map(str, args.list)))
     os.makedirs(args.out, exist_ok=True)
     for name, language, exclusion_file, build in languages:
         try:
