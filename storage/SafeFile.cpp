@@ -295,12 +295,14 @@ Attempt tryLock(Lock::Private *d, const QByteArray &folder)
     while (fd < 0 && errno == EINTR);
     struct stat st;
     if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int code = errno;
-        if (fd >= 0)
+        const bool opened = fd >= 0;
+        if (opened)
             ::close(fd);
         struct stat entry;
+        // Gone since it was opened: tried again. Never there, so it could not
+        // be created (the folder itself is missing): the save will say why.
         if (::lstat(d->path.constData(), &entry) != 0)
-            return code == ENOENT ? Attempt::Retry : Attempt::Unavailable;  // cannot be created: the save will say why
+            return opened && errno == ENOENT ? Attempt::Retry : Attempt::Unavailable;
         if (!S_ISDIR(entry.st_mode)) {
             // A lock file that cannot be opened: the save will say why. A
             // link or pipe is removed and the lock tried again.

@@ -241,6 +241,20 @@ private slots:
         QVERIFY(f.file("tesmodat.1").size() > 0);  // nothing written through a link
     }
 
+    // The folder removed under the running game: the save is told at once,
+    // with no wait on a lock that cannot be made.
+    void folderRemovedUnderTheGame()
+    {
+        StartedGame f(sevenWords());
+        QVERIFY(f.folder.remove());
+        f.window.playerName = "Lia";
+        QElapsedTimer took;
+        took.start();
+        f.game->Text2_LostFocus();
+        QVERIFY2(took.elapsed() < 2000, qPrintable(QString::number(took.elapsed())));
+        QCOMPARE(saveFailures(f.window).size(), 1);
+    }
+
     // Whatever lies under one of the game's names that is not a regular
     // file is left alone, never waited on, and never written through.
     void notARegularFile_data()
