@@ -57,7 +57,7 @@ void TesmoGame::Form_Load()
         // What a save or a list upgrade cut short by a crash left behind goes first.
         QStringList files = {QString::fromLatin1(Settings::FileName), QString::fromLatin1(HighScores::FileName)};
         for (const WordLists::List &list : WordLists::All)
-            files << QLatin1String(WordList::FilePrefix) + QString::number(list.number);
+            files << WordList::fileName(list.number);
         SafeFile::removeLeftovers(m_s.programDir, files);
         w.fillLists();
         w.setDictionaryIndex(0);
@@ -214,7 +214,7 @@ void TesmoGame::Records_Click()
 
 QString TesmoGame::listFileName() const
 {
-    return QLatin1String(WordList::FilePrefix) + QString::number(m_state.Dictionary);
+    return WordList::fileName(m_state.Dictionary);
 }
 
 bool TesmoGame::drawWord(QString *failure)

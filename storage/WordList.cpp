@@ -66,6 +66,11 @@ bool readRecords(QIODevice &file, qint64 first, qint64 count, QByteArray *block)
     return file.seek((first - 1) * RecordSize) && file.read(block->data(), block->size()) == block->size();
 }
 
+QString fileName(int number)
+{
+    return QLatin1String(FilePrefix) + QString::number(number);
+}
+
 qint64 recordCount(qint64 fileSize)
 {
     return fileSize / RecordSize;

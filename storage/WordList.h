@@ -18,6 +18,9 @@ namespace WordList {
 // List N is the file tesmodat.N; tools/wordlists/lists.tsv lists them (WordLists.h).
 constexpr char FilePrefix[] = "tesmodat.";
 
+// The file of list `number`: "tesmodat.<number>".
+QString fileName(int number);
+
 constexpr int RecordSize = 8;
 constexpr int WordLength = 5;   // the word's bytes; the mark follows them
 constexpr char FreeMark = '.';
