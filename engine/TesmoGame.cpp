@@ -30,6 +30,7 @@ const QString TitleFinePartita = QStringLiteral("Tesmo - Fine Partita");
 
 
 constexpr int FirstHiddenCell = 5 * Rules::FewRows;  // the first cell of the row only the six-row mode shows
+constexpr int LastCell = 5 * Rules::ManyRows - 1;
 
 int cellOf(int row, int position)
 {
@@ -90,7 +91,7 @@ void TesmoGame::Form_Load()
     g.Revealed = g.Solution;
     for (int k = 0; k <= 4; ++k)
         w.setTriedWord(k, QString());
-    for (int cell = 5; cell <= 29; ++cell) {
+    for (int cell = 5; cell <= LastCell; ++cell) {
         w.setCellColour(cell, Palette::Black);
         w.setCellText(cell, QStringLiteral(" "));
     }
@@ -101,7 +102,7 @@ void TesmoGame::Form_Load()
     }
     g.Guess = Blank5;
     if (g.MaxAttempts == Rules::FewRows) {
-        for (int cell = FirstHiddenCell; cell <= 29; ++cell)
+        for (int cell = FirstHiddenCell; cell <= LastCell; ++cell)
             w.setCellVisible(cell, false);
     }
     g.Attempt = 1;
@@ -629,7 +630,7 @@ void TesmoGame::showAttemptRows(int attempts)
 {
     GameWindow &w = *m_s.window;
     const bool show = attempts == Rules::ManyRows;
-    for (int cell = FirstHiddenCell; cell <= 29; ++cell)
+    for (int cell = FirstHiddenCell; cell <= LastCell; ++cell)
         w.setCellVisible(cell, show);
     w.setTriedWordVisible(4, show);
     w.setTriedTitleVisible(4, show);
