@@ -73,6 +73,13 @@ bool allDrawn(const QByteArray &list)
     return true;
 }
 
+// Writes bytes at path plainly, as a test prepares a file.
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
 // Saves bytes at path as the game saves and reads them back as it reads;
 // without a path, or beyond what the game reads, the bytes stay as they are.
 QString throughFile(const QString &path, qint64 limit, QByteArray *bytes)
@@ -107,11 +114,8 @@ QString wordListOnBuffer(const QByteArray &input)
 QString wordListOnFile(const QByteArray &input, const QString &path)
 {
     const QByteArray before = input.mid(8);
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(before) != before.size())
-            return QStringLiteral("cannot prepare the list file");
-    }
+    if (!writeFile(path, before))
+        return QStringLiteral("cannot prepare the list file");
     // Opened as the game opens a list.
     const WordList::DrawResult result = WordList::drawFromFile(path, randomOf(input), {});
     if (result.status == WordList::DrawStatus::Missing || result.status == WordList::DrawStatus::CannotOpen)
@@ -175,13 +179,9 @@ QString wordListUpgrade(const QByteArray &input, const QString &folder)
     dir.removeRecursively();
     if (!QDir().mkpath(dir.filePath(QStringLiteral("shipped"))))
         return QStringLiteral("no folder");
-    auto write = [](const QString &path, const QByteArray &bytes) {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    };
     const QString playerPath = dir.filePath(QStringLiteral("tesmodat.1"));
     const QString shippedPath = dir.filePath(QStringLiteral("shipped/tesmodat.1"));
-    if (!write(playerPath, player) || !write(shippedPath, shipped))
+    if (!writeFile(playerPath, player) || !writeFile(shippedPath, shipped))
         return QStringLiteral("cannot write the lists");
 
     const WordListUpgrade::Placed placed = WordListUpgrade::place(shippedPath, dir);
