@@ -65,14 +65,18 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
 
     QWidget::setTabOrder(Command3d1, List1);
 
+    // The load: centre, disable the main window, then read (and maybe store) the table.
+    // Centred before the native window exists, so that the position is taken
+    // as the outer frame's, as for the other small windows; once the window
+    // exists a move places its client area, the title bar above the centre.
+    centreOnScreen(this);
+
     // Not a child of the main window, but its transient: window managers and
     // compositors keep it above the main window, and centre it there where
     // they place windows themselves.
     winId();
     windowHandle()->setTransientParent(m_main->window()->windowHandle());
 
-    // The load: centre, disable the main window, then read (and maybe store) the table.
-    centreOnScreen(this);
     m_main->setEnabled(false);
     const TesmoGame::HighScoreListing listing = game.AGGIORNARECORD();
     Label1->setText(listing.best);
