@@ -3,6 +3,7 @@
 
 #include "engine/Rating.h"
 
+#include "engine/Rules.h"
 #include "engine/Scoring.h"
 
 namespace Rating {
@@ -37,7 +38,7 @@ Row rate(const QString &solution, const QString &revealed, const QString &guess,
             cell.caption = letter;
             cell.colour = White;
             if (row > 1 && row < maxAttempts) {
-                if (row < 5)
+                if (row < Rules::FirstRowWithoutSi)
                     cell.sound = Sound::Si;
                 cell.points = Scoring::letterAward(row);
             }

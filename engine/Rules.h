@@ -31,6 +31,11 @@ constexpr int ManyRows = 6;
 // shown) score none; row 5 scores only in the six-row mode.
 constexpr int LetterPoints[ManyRows + 1] = {0, 0, 60 / 2, 60 / 3, 60 / 4, 60 / 5, 0};
 
+// "Si" announces a letter in its place on the rows before this one; from it
+// on (row 5, an ordinary row only in the six-row mode) the letter still
+// scores but is not announced.
+constexpr int FirstRowWithoutSi = 5;
+
 // The found word earns WordPoints / row / T, where T counts the started
 // periods of WordSeconds spent on the winning guess (0 to 9 s: T = 1): an
 // earlier row and a quicker answer are worth more.
