@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "storage/FileLimits.h"
+
 #include <QtGlobal>
 
 // Every number the game is tuned by, named once with the reason for its
@@ -62,17 +64,11 @@ constexpr float PauseCharactersPerSecond = 12.0f;
 
 // ---------------------------------------------------------------- names and files
 
-// The longest player name the name box takes: it fills the table's row
-// (13 characters shown) with room to spare, and keeps the settings and
-// high-score lines short.
-constexpr int NameLength = 40;
-
-// The ranks of the high-score table.
-constexpr int HighScoreRanks = 50;
-
-// What is read of the settings and high-score files: far more than their
-// lines hold at the longest name; a larger file is read only this far.
-constexpr qint64 SettingsReadLimit = 64 * 1024;
-constexpr qint64 HighScoresReadLimit = 64 * 1024;
+// The longest name, the table's ranks and how much of a file is read are
+// the files' own limits (storage/FileLimits.h); the game knows them by these names.
+constexpr int NameLength = FileLimits::NameLength;
+constexpr int HighScoreRanks = FileLimits::HighScoreRanks;
+constexpr qint64 SettingsReadLimit = FileLimits::SettingsReadLimit;
+constexpr qint64 HighScoresReadLimit = FileLimits::HighScoresReadLimit;
 
 } // namespace Rules

@@ -3,6 +3,7 @@
 
 #include "fuzz/Properties.h"
 
+#include "storage/FileLimits.h"
 #include "storage/HighScores.h"
 #include "storage/SafeFile.h"
 #include "storage/Settings.h"
@@ -127,7 +128,7 @@ QString wordListOnFile(const QByteArray &input, const QString &path)
 
 QString settingsRoundTrip(const QByteArray &input, const QString &path)
 {
-    const Settings::Values first = Settings::parse(input.left(Rules::SettingsReadLimit));
+    const Settings::Values first = Settings::parse(input.left(FileLimits::SettingsReadLimit));
     if (first.voice && (*first.voice < 0 || *first.voice > 2))
         return QStringLiteral("voice out of range");
     if (first.name && (first.name->contains(u'\r') || first.name->contains(u'\n')))
@@ -138,7 +139,7 @@ QString settingsRoundTrip(const QByteArray &input, const QString &path)
     QByteArray bytes = Settings::serialize(name, voice, attempts);
     if (bytes.count("\r\n") != 3 || bytes.count('\n') != 3 || bytes.count('\r') != 3)
         return QStringLiteral("the file is not three lines");
-    if (const QString failure = throughFile(path, Rules::SettingsReadLimit, &bytes); !failure.isEmpty())
+    if (const QString failure = throughFile(path, FileLimits::SettingsReadLimit, &bytes); !failure.isEmpty())
         return failure;
     const Settings::Values second = Settings::parse(bytes);
     if (second.name != name || second.voice != voice || second.attempts != attempts)
@@ -149,21 +150,21 @@ QString settingsRoundTrip(const QByteArray &input, const QString &path)
 QString highScoresRoundTrip(const QByteArray &input, const QString &path)
 {
     HighScores::Table table;
-    HighScores::load(input.left(Rules::HighScoresReadLimit), &table);
+    HighScores::load(input.left(FileLimits::HighScoresReadLimit), &table);
     HighScores::rank(&table);
     for (int i = 1; i < HighScores::NewResultSlot; ++i) {
         if (table[i - 1].Score < table[i].Score)
             return QStringLiteral("not ranked");
     }
     QByteArray bytes = HighScores::serialize(table);
-    if (bytes.count("\r\n") != Rules::HighScoreRanks || bytes.count('\n') != Rules::HighScoreRanks
-        || bytes.count('\r') != Rules::HighScoreRanks)
+    if (bytes.count("\r\n") != FileLimits::HighScoreRanks || bytes.count('\n') != FileLimits::HighScoreRanks
+        || bytes.count('\r') != FileLimits::HighScoreRanks)
         return QStringLiteral("the file is not fifty lines");
-    if (const QString failure = throughFile(path, Rules::HighScoresReadLimit, &bytes); !failure.isEmpty())
+    if (const QString failure = throughFile(path, FileLimits::HighScoresReadLimit, &bytes); !failure.isEmpty())
         return failure;
     HighScores::Table again;
     HighScores::load(bytes, &again);
-    for (int i = 0; i < Rules::HighScoreRanks; ++i) {
+    for (int i = 0; i < FileLimits::HighScoreRanks; ++i) {
         if (again[i].Name != table[i].Name || again[i].Score != table[i].Score)
             return QStringLiteral("rank %1 changed on the way through the file").arg(i + 1);
     }

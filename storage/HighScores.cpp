@@ -20,7 +20,7 @@ Entry parseLine(const QByteArray &line)
     QString name = comma < 0 ? text : text.left(comma);
     while (name.startsWith(u' ') || name.startsWith(u'\t'))
         name.remove(0, 1);
-    entry.Name = name.left(Rules::NameLength);
+    entry.Name = name.left(FileLimits::NameLength);
     if (comma >= 0)
         entry.Score = static_cast<qint16>(TextFile::roundToShort(TextFile::leadingNumber(text.mid(comma + 1))));
     return entry;
@@ -54,10 +54,10 @@ void rank(Table *table)
 QByteArray serialize(const Table &table)
 {
     QByteArray bytes;
-    for (int i = 0; i < Rules::HighScoreRanks; ++i) {
+    for (int i = 0; i < FileLimits::HighScoreRanks; ++i) {
         const Entry &entry = table[i];
         // No longer than a name the game takes: the file is always read whole.
-        bytes += CodePage::encode(TextFile::oneLine(entry.Name).left(Rules::NameLength)) + ',';
+        bytes += CodePage::encode(TextFile::oneLine(entry.Name).left(FileLimits::NameLength)) + ',';
         bytes += entry.Score < 0 ? '-' : ' ';
         bytes += QByteArray::number(std::abs(int(entry.Score))) + " \r\n";
     }

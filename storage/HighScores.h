@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "engine/Rules.h"
+#include "storage/FileLimits.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -16,9 +16,9 @@
 namespace HighScores {
 
 inline constexpr char FileName[] = "TESMO.HIS";
-// The ranks (Rules::HighScoreRanks), the slot for a new result, and room for a long file.
-constexpr int Slots = Rules::HighScoreRanks + 4;
-constexpr int NewResultSlot = Rules::HighScoreRanks + 1;
+// The ranks (FileLimits::HighScoreRanks), the slot for a new result, and room for a long file.
+constexpr int Slots = FileLimits::HighScoreRanks + 4;
+constexpr int NewResultSlot = FileLimits::HighScoreRanks + 1;
 
 struct Entry
 {

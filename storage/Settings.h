@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "engine/Rules.h"
 
 #include <QByteArray>
 #include <QString>

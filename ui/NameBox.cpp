@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/NameBox.h"
+#include "engine/Rules.h"
 
 #include "storage/CodePage.h"
 #include "storage/Settings.h"
