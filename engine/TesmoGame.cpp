@@ -425,29 +425,16 @@ void TesmoGame::VALUTARIGA()
 
 void TesmoGame::startAttemptClock()
 {
-    m_lastLookSeconds = m_s.clock->secondsSinceMidnight();
-    m_lastLookDay = m_s.clock->dayNumber();
-    m_state.MancheStart = static_cast<float>(m_lastLookSeconds);
-    m_mancheStartDay = m_lastLookDay;
+    m_state.MancheStart = static_cast<float>(m_s.clock->secondsSinceMidnight());
+    m_attemptStart = m_s.clock->steadySeconds();
 }
 
 void TesmoGame::AGGIORNATEMPO()
 {
-    const float now = static_cast<float>(m_s.clock->secondsSinceMidnight());
-    const qint64 today = m_s.clock->dayNumber();
-    // A clock set back since the last look (summer time ending, a manual
-    // change) takes the attempt's start back with it: the step counts as no
-    // time, the time on either side of it counts.
-    const double back = (m_lastLookSeconds - now) + double(m_lastLookDay - today) * Scoring::SecondsPerDay;
-    if (back > 0) {
-        const double start = double(m_mancheStartDay) * Scoring::SecondsPerDay + m_state.MancheStart - back;
-        m_mancheStartDay = static_cast<qint64>(std::floor(start / Scoring::SecondsPerDay));
-        m_state.MancheStart = static_cast<float>(start - double(m_mancheStartDay) * Scoring::SecondsPerDay);
-    }
-    m_lastLookSeconds = now;
-    m_lastLookDay = today;
-
-    const double seconds = Scoring::secondsBetween(m_state.MancheStart, m_mancheStartDay, now, today);
+    // The attempt's seconds go by the steady clock: a change of the time of
+    // day while the player thinks, either way and of any size, neither eats
+    // the word award nor gives time back.
+    const double seconds = std::max(0.0, m_s.clock->steadySeconds() - m_attemptStart);
     m_state.Elapsed = static_cast<qint32>(std::min(Scoring::roundHalfEven(seconds), double(std::numeric_limits<qint32>::max())));
     m_s.window->setElapsedText(QString::number(m_state.Elapsed) + QStringLiteral(" Sec"));
     m_s.window->setPointsText(QString::number(m_state.Points));
@@ -472,21 +459,13 @@ void TesmoGame::SUONA(QString name)
         m_s.sound->play(name);
 
     // The pause: nothing is handled or repainted until it is over. Each sleep
-    // is for the whole time that remains; the clock then tells how much really
-    // passed (across midnight too; a clock set back counts as nothing).
+    // is for the whole time that remains; the steady clock then tells how
+    // much really passed.
     m_s.window->flushPainting();
     const double length = static_cast<float>(name.size()) / Rules::PauseCharactersPerSecond;
-    double passed = 0.0;
-    double last = m_s.clock->secondsSinceMidnight();
-    qint64 lastDay = m_s.clock->dayNumber();
-    while (passed <= length) {
+    const double start = m_s.clock->steadySeconds();
+    for (double passed = 0.0; passed <= length; passed = m_s.clock->steadySeconds() - start)
         m_s.clock->sleep(length - passed + 0.001);
-        const double now = m_s.clock->secondsSinceMidnight();
-        const qint64 day = m_s.clock->dayNumber();
-        passed += Scoring::secondsBetween(last, lastDay, now, day);
-        last = now;
-        lastDay = day;
-    }
 }
 
 void TesmoGame::List1_Click()

@@ -138,8 +138,6 @@ private:
     SafeFile::Error m_settingsError = SafeFile::Error::None;  // of the last save
     QString m_settingsPath;
     qint16 m_lastGoodDictionary = 0;
-    qint64 m_mancheStartDay = 0;      // the date that goes with MancheStart
-    double m_lastLookSeconds = 0.0;   // the clock as AGGIORNATEMPO last saw it
-    qint64 m_lastLookDay = 0;
+    double m_attemptStart = 0.0;      // the steady clock when the attempt began
     HighScores::Table m_highScores;
 };
