@@ -221,14 +221,41 @@ QString TesmoGame::listFileName() const
 bool TesmoGame::drawWord(QString *failure)
 {
     const QString name = listFileName();
-    // Another copy of the game drawing from the same list waits for this
-    // draw to be written, so that it never draws the same word.
-    const SafeFile::Lock lock(m_s.programDir, name);
-    const QString path = FileNames::resolve(m_s.programDir, name);
-    const WordList::DrawResult result = WordList::drawFromFile(path, m_s.random->next(), [this] {
+    const double r = m_s.random->next();
+    // The list is locked only while it is read and marked, so that another
+    // copy of the game drawing from it meanwhile never draws the same word;
+    // never while a box waits for the player. A list another copy keeps
+    // locked for the whole wait is not drawn from at all.
+    bool busy = false;
+    const auto lockedDraw = [&](WordList::WhenExhausted when) {
+        const SafeFile::Lock lock(m_s.programDir, name);
+        busy = lock.busy();
+        return busy ? WordList::DrawResult{}
+                    : WordList::drawFromFileAsking(FileNames::resolve(m_s.programDir, name), r, when);
+    };
+    WordList::DrawResult result = lockedDraw(WordList::WhenExhausted::Stop);
+    if (!busy && result.status == WordList::DrawStatus::Exhausted) {
         m_s.window->messageBox(QStringLiteral("Le parole sono state tutte estratte 'OK' per ripeterle"),
                                QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
-    });
+        result = lockedDraw(WordList::WhenExhausted::Release);
+    }
+    if (busy) {
+        *failure = QStringLiteral("Il file delle parole \"%1\" è in uso da un'altra copia del gioco.").arg(name);
+        return false;
+    }
+    // A list that can only be read still plays; the player is told once
+    // that its words may come again, until a mark is written again.
+    if (result.status == WordList::DrawStatus::Ok) {
+        if (result.unmarked && !m_unmarkedTold) {
+            m_unmarkedTold = true;
+            m_s.window->messageBox(QStringLiteral("Il file delle parole \"%1\" non si può scrivere: le parole estratte "
+                                                  "non si possono segnare come già uscite e possono tornare.")
+                                       .arg(name),
+                                   QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+        } else if (!result.unmarked) {
+            m_unmarkedTold = false;
+        }
+    }
     switch (result.status) {
     case WordList::DrawStatus::Ok:
         m_state.Solution = CodePage::decode(result.word);
@@ -238,11 +265,12 @@ bool TesmoGame::drawWord(QString *failure)
         *failure = QStringLiteral("Manca il file delle parole \"%1\" nella cartella del gioco.").arg(name);
         return false;
     case WordList::DrawStatus::CannotOpen:
-        *failure = QStringLiteral("Il file delle parole \"%1\" non si può aprire in lettura e scrittura.").arg(name);
+        *failure = QStringLiteral("Il file delle parole \"%1\" non si può aprire.").arg(name);
         return false;
     case WordList::DrawStatus::NoRecords:
         *failure = QStringLiteral("Il file delle parole \"%1\" non contiene nessuna parola.").arg(name);
         return false;
+    case WordList::DrawStatus::Exhausted:
     case WordList::DrawStatus::ReadError:
         *failure = QStringLiteral("Il file delle parole \"%1\" non si può leggere.").arg(name);
         return false;

@@ -135,6 +135,7 @@ private:
     bool m_ended = false;
     bool m_readingSettings = false;   // a save during a load is refused
     bool m_attemptSaveFailed = false;   // the last attempt switch could not be saved
+    bool m_unmarkedTold = false;        // the player knows the words drawn cannot be marked
     SafeFile::Error m_settingsError = SafeFile::Error::None;  // of the last save
     QString m_settingsPath;
     qint16 m_lastGoodDictionary = 0;
