@@ -29,7 +29,8 @@ int main(int argc, char *argv[])
     const ProgramFolder::Choice folders = ProgramFolder::choose(
         QCoreApplication::applicationDirPath(), QStringLiteral(TESMO_DATA_FROM_BIN), ProgramFolder::userFolder());
     if (!folders.ok) {
-        showMessageBox(nullptr, ProgramFolder::failureMessage(folders.program.absolutePath()), QStringLiteral("TESMO"),
+        showMessageBox(nullptr, ProgramFolder::failureMessage(
+                           folders.homeless ? QString() : folders.program.absolutePath(), folders.error), QStringLiteral("TESMO"),
                        GameWindow::Buttons::Ok);
         return 1;
     }
