@@ -3,6 +3,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ProgramFolder.h"
+#include "app/SessionEnd.h"
 #include "app/Startup.h"
 #include "app/SystemServices.h"
 #include "sound/OpenAlSoundPlayer.h"
@@ -45,6 +46,13 @@ int main(int argc, char *argv[])
     Form1 form(Form1::Services{&clock, &random, &sound, program, folders.installed.absolutePath()});
     if (options.colourBlind)
         form.setBoardColours(BoardColours::ColourBlind);
+    // A logout, a closed terminal or the session's end ends the game the
+    // way the window's close does, keeping a result that waits at the end
+    // of a game and the settings.
+    const SessionEnd sessionEnd([&form] {
+        endMessageBoxes();  // a question open now is left unanswered
+        form.game().endSession();
+    });
     form.load();
     // The game ends right after starting its goodbye: the voice player,
     // gone last, waits for it to be heard.

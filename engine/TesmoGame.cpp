@@ -114,9 +114,13 @@ void TesmoGame::endOfGame()
 {
     GameWindow &w = *m_s.window;
     AGGIORNATEMPO();
+    m_atEndQuestion = true;
     const GameWindow::Answer answer = w.messageBox(
         QStringLiteral("Mi spiace, la risposta è errata! Il gioco finisce qua, vuoi fare un'altra partitina?"),
         TitleFinePartita, GameWindow::Buttons::YesNo);
+    m_atEndQuestion = false;
+    if (m_ended)
+        return;  // the session ended at the question, and the result was kept then
     w.setMainEnabled(false);
     m_state.PlayerName = w.playerNameText();
     m_resultPending = true;
@@ -149,6 +153,23 @@ void TesmoGame::Command3d1_Click()
         return;
     Command3d3_Click();
     SUONA(QStringLiteral("Ciao"));
+    m_ended = true;
+    m_s.window->terminate();
+}
+
+void TesmoGame::endSession()
+{
+    if (m_ended)
+        return;
+    // A game over at its question is entered as "No" would enter it.
+    if (m_atEndQuestion) {
+        m_state.PlayerName = m_s.window->playerNameText();
+        m_resultPending = true;
+    }
+    // Nobody is there to read a box: what cannot be saved is let go quietly.
+    SALVAINI();
+    if (m_resultPending)
+        storeResult();
     m_ended = true;
     m_s.window->terminate();
 }
@@ -506,6 +527,22 @@ void TesmoGame::List1_Click()
 
 // ---------------------------------------------------------------- high scores
 
+SafeFile::Error TesmoGame::storeResult(QString *path)
+{
+    // Read, enter and write back while no other copy of the game can
+    // change the file in between, so that its results are kept too.
+    const QString name = QString::fromLatin1(HighScores::FileName);
+    const SafeFile::Lock lock(m_s.programDir, name);
+    const QString resolved = FileNames::resolve(m_s.programDir, name);
+    if (path)
+        *path = resolved;
+    loadHighScores(resolved);
+    m_highScores[HighScores::NewResultSlot - 1] = {m_state.PlayerName, HighScores::clamp(m_state.Points)};
+    HighScores::rank(&m_highScores);
+    m_resultPending = false;
+    return lock.replace(resolved, HighScores::serialize(m_highScores));
+}
+
 TesmoGame::HighScoreListing TesmoGame::AGGIORNARECORD()
 {
     const QString name = QString::fromLatin1(HighScores::FileName);
@@ -513,15 +550,7 @@ TesmoGame::HighScoreListing TesmoGame::AGGIORNARECORD()
     QString path;
     SafeFile::Error saveError = SafeFile::Error::None;
     if (m_resultPending) {
-        // Read, enter and write back while no other copy of the game can
-        // change the file in between, so that its results are kept too.
-        const SafeFile::Lock lock(m_s.programDir, name);
-        path = FileNames::resolve(m_s.programDir, name);
-        loadHighScores(path);
-        m_highScores[HighScores::NewResultSlot - 1] = {m_state.PlayerName, points};
-        HighScores::rank(&m_highScores);
-        saveError = lock.replace(path, HighScores::serialize(m_highScores));
-        m_resultPending = false;
+        saveError = storeResult(&path);
     } else {
         loadHighScores(FileNames::resolve(m_s.programDir, name));
     }
@@ -650,6 +679,8 @@ void TesmoGame::changeAttempts(int attempts)
     GameWindow &w = *m_s.window;
     w.messageBox(QStringLiteral("Si inizia una nuova partita cambiando il numero di tentativi!"),
                  QStringLiteral("Tesmo 2009"), GameWindow::Buttons::Ok);
+    if (m_ended)
+        return;
     w.focusGuess();
     showAttemptRows(attempts);
     m_state.MaxAttempts = static_cast<qint16>(attempts);
@@ -723,7 +754,8 @@ void TesmoGame::About_Click()
     if (m_ended)
         return;
     m_s.window->showAbout();
-    SUONA(QStringLiteral("Tesmo"));
+    if (!m_ended)
+        SUONA(QStringLiteral("Tesmo"));
 }
 
 void TesmoGame::Label12_Click()
