@@ -22,7 +22,11 @@ constexpr int KeyCount = 3;
 // The text of the file. A file that is valid UTF-8 and holds more than ASCII
 // was written by an editor of today and is read as UTF-8; anything else is
 // the game's own code page, where every byte is a character. A name read as
-// UTF-8 keeps only what the code page can store, as the name box does.
+// UTF-8 keeps only what the code page can store, as the name box does. The
+// two cannot always be told apart: a name the game wrote with a capital
+// from "Â" to "ß" right before a sign of bytes 0x80 to 0xBF ("Ã€") is, byte
+// for byte, what an editor writes in UTF-8 for another name ("À"), and is
+// read as that; no other name the game writes is valid UTF-8.
 struct Text
 {
     QList<QString> lines;
