@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <utility>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -23,7 +24,8 @@ void onSignal(int number)
 {
     const int saved = errno;
     const char byte = char(number);
-    (void)!::write(signalPipe[1], &byte, 1);
+    if (signalPipe[1] >= 0)
+        (void)!::write(signalPipe[1], &byte, 1);
     errno = saved;
 }
 
@@ -56,12 +58,14 @@ SessionEnd::SessionEnd(std::function<void()> end, QObject *parent)
 
 SessionEnd::~SessionEnd()
 {
-    for (const int number : Ended)
-        std::signal(number, SIG_DFL);
+    // The game is over and its files are written: a signal that comes while
+    // the program finishes (the last voice still heard) is let go, so the
+    // program still ends as it meant to. The handler stays, writing nowhere.
     if (signalPipe[0] >= 0) {
-        ::close(signalPipe[0]);
-        ::close(signalPipe[1]);
-        signalPipe[0] = signalPipe[1] = -1;
+        const int readEnd = std::exchange(signalPipe[0], -1);
+        const int writeEnd = std::exchange(signalPipe[1], -1);
+        ::close(readEnd);
+        ::close(writeEnd);
     }
 }
 
