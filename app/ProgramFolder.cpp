@@ -7,10 +7,12 @@
 #include "storage/WordListUpgrade.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
-#include <QTemporaryFile>
+
+#include <cerrno>
+#include <vector>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace ProgramFolder {
@@ -39,29 +41,68 @@ QDir installedFolder(const QString &executableDir, const QString &relativeDataDi
     return data.exists() ? data : own;
 }
 
+QString homeFolder()
+{
+    // The filesystem's root is nobody's home: nothing is made there.
+    const auto usable = [](const QString &path) {
+        return !path.isEmpty() && QDir::isAbsolutePath(path) && QDir::cleanPath(path) != QLatin1String("/");
+    };
+    const QString home = qEnvironmentVariable("HOME");
+    if (usable(home))
+        return QDir::cleanPath(home);
+    // HOME unset or not a path from the root (a service, "env -i", a
+    // session of root): the account's own home.
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd *found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_dir) {
+        const QString account = QFile::decodeName(found->pw_dir);
+        if (usable(account))
+            return QDir::cleanPath(account);
+    }
+    return QString();
+}
+
 QString userFolder()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("tesmo"));
+    // As the XDG Base Directory specification has it: a relative
+    // XDG_DATA_HOME is not valid and is ignored.
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!data.isEmpty() && QDir::isAbsolutePath(data))
+        return QDir(QDir::cleanPath(data)).filePath(QStringLiteral("tesmo"));
+    const QString home = homeFolder();
+    return home.isEmpty() ? QString() : QDir(home).filePath(QStringLiteral(".local/share/tesmo"));
 }
 
 bool isWritable(const QDir &dir)
 {
-    QTemporaryFile probe(dir.filePath(QStringLiteral(".tesmo-XXXXXX")));
-    return probe.open();
+    return writeProbe(dir) == SafeFile::Error::None;
 }
 
-bool prepareUserFolder(const QDir &installedDir, const QDir &userDir)
+SafeFile::Error writeProbe(const QDir &dir)
 {
-    if (!userDir.mkpath(QStringLiteral(".")) || !isWritable(userDir))
-        return false;
+    // A probe with a byte in it: on a full disk an empty file can still be made.
+    SafeFile::Writer probe(dir.filePath(QStringLiteral(".tesmo-probe")));
+    if (probe.write("x", 1))
+        return SafeFile::Error::None;  // dropped without a commit: nothing is left
+    return probe.error() == SafeFile::Error::None ? SafeFile::Error::Failed : probe.error();
+}
+
+SafeFile::Error prepareUserFolder(const QDir &installedDir, const QDir &userDir)
+{
+    if (!userDir.mkpath(QStringLiteral(".")))
+        return errno == ENOSPC || errno == EDQUOT ? SafeFile::Error::DiskFull : SafeFile::Error::ReadOnlyFolder;
+    if (const SafeFile::Error probe = writeProbe(userDir); probe != SafeFile::Error::None)
+        return probe;
     const QStringList lists = wordLists(installedDir);
     for (const QString &name : lists) {
         // A newer shipped list replaces the player's, keeping the marks of
         // the words both share; if that fails the old list still plays.
-        if (WordListUpgrade::place(installedDir.filePath(name), userDir) == WordListUpgrade::Placed::NotCopied)
-            return false;
+        SafeFile::Error why = SafeFile::Error::None;
+        if (WordListUpgrade::place(installedDir.filePath(name), userDir, &why) == WordListUpgrade::Placed::NotCopied)
+            return why == SafeFile::Error::None ? SafeFile::Error::Failed : why;
     }
-    return true;
+    return SafeFile::Error::None;
 }
 
 Choice choose(const QString &executableDir, const QString &relativeDataDir, const QString &userDir)
@@ -73,8 +114,14 @@ Choice choose(const QString &executableDir, const QString &relativeDataDir, cons
         choice.program = own;
         return choice;
     }
+    if (userDir.isEmpty()) {
+        choice.ok = false;  // no home to keep the player's files in
+        choice.homeless = true;
+        return choice;
+    }
     choice.program = QDir(userDir);
-    choice.ok = prepareUserFolder(choice.installed, choice.program);
+    choice.error = prepareUserFolder(choice.installed, choice.program);
+    choice.ok = choice.error == SafeFile::Error::None;
     return choice;
 }
 
@@ -92,11 +139,15 @@ QDir pin(const QDir &dir)
     return QDir(handle);
 }
 
-QString failureMessage(const QString &folder)
+QString failureMessage(const QString &folder, SafeFile::Error error)
 {
-    return QStringLiteral("Il gioco non può scrivere le sue parole, le impostazioni e i record: "
-                          "la cartella \"%1\" non si può creare o non si può scrivere.")
-        .arg(QDir::toNativeSeparators(folder));
+    const QString start = QStringLiteral("Il gioco non può scrivere le sue parole, le impostazioni e i record: ");
+    if (folder.isEmpty())
+        return start + QStringLiteral("non si trova la cartella personale dell'utente (HOME).");
+    if (error == SafeFile::Error::DiskFull)
+        return start + QStringLiteral("il disco della cartella \"%1\" è pieno.").arg(QDir::toNativeSeparators(folder));
+    return start + QStringLiteral("la cartella \"%1\" non si può creare o non si può scrivere.")
+                       .arg(QDir::toNativeSeparators(folder));
 }
 
 } // namespace ProgramFolder

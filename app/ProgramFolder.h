@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "storage/SafeFile.h"
+
 #include <QDir>
 #include <QString>
 
@@ -19,23 +21,34 @@ struct Choice
     QDir program;    // word lists, Tesmo.ini, TESMO.HIS; the folder the game works in
     QDir installed;  // the shipped files: voices, pages and the shipped word lists
     bool ok = true;  // false: the program folder could not be created or written
+    SafeFile::Error error = SafeFile::Error::None;  // why not
+    bool homeless = false;  // there is no home folder to keep them in
 };
 
 // The folder of the shipped files: the executable's own when it holds a word
 // list, otherwise the data folder relative to it where an installation puts them.
 QDir installedFolder(const QString &executableDir, const QString &relativeDataDir);
 
-// The player's own folder: $XDG_DATA_HOME/tesmo, by default ~/.local/share/tesmo.
+// The player's home: $HOME when it is a path from the root, otherwise the
+// account's home in the password database; never the filesystem's root
+// (empty when there is no other).
+QString homeFolder();
+
+// The player's own folder: $XDG_DATA_HOME/tesmo when that is a path from the
+// root (a relative one is ignored, as the XDG Base Directory specification
+// says), otherwise <home>/.local/share/tesmo; empty without a home.
 QString userFolder();
 
-// Whether a file can be created in dir (tried, not guessed from its mode).
+// Whether a file can be written in dir (tried, not guessed from its mode),
+// and why not.
 bool isWritable(const QDir &dir);
+SafeFile::Error writeProbe(const QDir &dir);
 
 // Creates userDir if needed and copies into it every word list of installedDir
 // it does not hold yet in any letter case; a list already there is brought up
 // to the shipped one, keeping the player's marks of the words both share.
-// False when the folder cannot be created or a copy fails.
-bool prepareUserFolder(const QDir &installedDir, const QDir &userDir);
+// Why the folder cannot be created or a copy fails (None when all is well).
+SafeFile::Error prepareUserFolder(const QDir &installedDir, const QDir &userDir);
 
 // Chooses once, at start-up, where the game works.
 Choice choose(const QString &executableDir, const QString &relativeDataDir, const QString &userDir);
@@ -47,7 +60,8 @@ Choice choose(const QString &executableDir, const QString &relativeDataDir, cons
 // the game runs. Without /proc the folder is named by its path, as before.
 QDir pin(const QDir &dir);
 
-// The message shown when no folder can be written.
-QString failureMessage(const QString &folder);
+// The message shown when no folder can be written: a full disk is named as
+// such; an empty folder is a missing home.
+QString failureMessage(const QString &folder, SafeFile::Error error = SafeFile::Error::Failed);
 
 } // namespace ProgramFolder

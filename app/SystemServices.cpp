@@ -27,13 +27,15 @@ double SystemClock::secondsSinceMidnight()
     }
     constexpr qint64 day = 86400;
     const qint64 local = qint64(now.tv_sec) + m_offset;
-    m_day = local >= 0 ? local / day : -((-local + day - 1) / day);
-    return double(local - m_day * day) + now.tv_nsec / 1e9;
+    const qint64 days = local >= 0 ? local / day : -((-local + day - 1) / day);
+    return double(local - days * day) + now.tv_nsec / 1e9;
 }
 
-qint64 SystemClock::dayNumber() const
+double SystemClock::steadySeconds()
 {
-    return m_day;
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec) + now.tv_nsec / 1e9;
 }
 
 void SystemClock::sleep(double seconds)

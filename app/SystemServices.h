@@ -7,16 +7,16 @@
 
 #include <QElapsedTimer>
 
-// The real time of day, sleeping without handling events.
+// The real time of day, the system's monotonic clock, sleeping without
+// handling events.
 class SystemClock : public Clock
 {
 public:
     double secondsSinceMidnight() override;
-    qint64 dayNumber() const override;
+    double steadySeconds() override;
     void sleep(double seconds) override;
 
 private:
-    qint64 m_day = 0;            // days since 1970 in local time, of the last reading
     qint64 m_offsetSecond = -1;  // the second of UTC the offset was looked up in
     qint64 m_offset = 0;         // seconds east of UTC
 };

@@ -3,6 +3,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ProgramFolder.h"
+#include "app/SessionEnd.h"
 #include "app/Startup.h"
 #include "app/SystemServices.h"
 #include "sound/OpenAlSoundPlayer.h"
@@ -29,7 +30,8 @@ int main(int argc, char *argv[])
     const ProgramFolder::Choice folders = ProgramFolder::choose(
         QCoreApplication::applicationDirPath(), QStringLiteral(TESMO_DATA_FROM_BIN), ProgramFolder::userFolder());
     if (!folders.ok) {
-        showMessageBox(nullptr, ProgramFolder::failureMessage(folders.program.absolutePath()), QStringLiteral("TESMO"),
+        showMessageBox(nullptr, ProgramFolder::failureMessage(
+                           folders.homeless ? QString() : folders.program.absolutePath(), folders.error), QStringLiteral("TESMO"),
                        GameWindow::Buttons::Ok);
         return 1;
     }
@@ -44,6 +46,13 @@ int main(int argc, char *argv[])
     Form1 form(Form1::Services{&clock, &random, &sound, program, folders.installed.absolutePath()});
     if (options.colourBlind)
         form.setBoardColours(BoardColours::ColourBlind);
+    // A logout, a closed terminal or the session's end ends the game the
+    // way the window's close does, keeping a result that waits at the end
+    // of a game and the settings.
+    const SessionEnd sessionEnd([&form] {
+        endMessageBoxes();  // a question open now is left unanswered
+        form.game().endSession();
+    });
     form.load();
     // The game ends right after starting its goodbye: the voice player,
     // gone last, waits for it to be heard.

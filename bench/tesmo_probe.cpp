@@ -36,11 +36,9 @@ public:
     double secondsSinceMidnight() override
     {
         const double t = m_real.secondsSinceMidnight() + m_skipped;
-        const double days = std::floor(t / 86400.0);
-        m_day = m_real.dayNumber() + static_cast<qint64>(days);
-        return t - days * 86400.0;
+        return t - std::floor(t / 86400.0) * 86400.0;
     }
-    qint64 dayNumber() const override { return m_day; }
+    double steadySeconds() override { return m_real.steadySeconds() + m_skipped; }
     void sleep(double seconds) override
     {
         m_skipped += seconds;
@@ -51,7 +49,6 @@ public:
 private:
     SystemClock m_real;
     double m_skipped = 0;
-    qint64 m_day = 0;
 };
 
 // The real clock, counting the pauses it sleeps in.
@@ -60,7 +57,7 @@ class CountingClock : public Clock
 public:
     int sleeps = 0;
     double secondsSinceMidnight() override { return m_real.secondsSinceMidnight(); }
-    qint64 dayNumber() const override { return m_real.dayNumber(); }
+    double steadySeconds() override { return m_real.steadySeconds(); }
     void sleep(double seconds) override
     {
         ++sleeps;

@@ -18,7 +18,7 @@ struct GameState
     qint16 MaxAttempts = 5;                      // 5 or 6 rows per manche
     qint16 Manche = 0;                           // manches of this game not won
     bool Started = false;                        // with Manche 0, false marks a fresh game
-    float MancheStart = 0.0f;                    // seconds since midnight
+    float MancheStart = 0.0f;                    // seconds since midnight when the attempt began (its seconds go by the steady clock)
     qint32 Elapsed = 0;                          // whole seconds of the current attempt
     qint32 Points = 0;
     QString PlayerName;

@@ -8,18 +8,18 @@
 // The outside world as the engine sees it. Real implementations live with the
 // application; tests plug in fakes so a whole game runs in milliseconds.
 
-// Time of day and sleeping.
+// Time of day, the time that passes, and sleeping.
 class Clock
 {
 public:
     virtual ~Clock() = default;
     // Seconds since midnight, with a fractional part; starts again at 0 at midnight.
     virtual double secondsSinceMidnight() = 0;
-    // The date of the latest secondsSinceMidnight() reading, as a day number
-    // that grows by one at each midnight. It tells a span that really crossed
-    // midnight from a clock that was set back (summer time ending, a manual
-    // change), which counts as no time passed.
-    virtual qint64 dayNumber() const = 0;
+    // Seconds on a clock that only goes on at the pace of real time, from
+    // any fixed moment: a change of the time of day (summer time, a manual
+    // change, a correction from the network), either way, leaves it alone.
+    // The seconds of an attempt and the pauses are measured on it.
+    virtual double steadySeconds() = 0;
     // Blocks the calling thread for about the given time without handling events.
     virtual void sleep(double seconds) = 0;
 };

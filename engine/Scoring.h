@@ -13,8 +13,6 @@
 // Point rules and the arithmetic of the game clock.
 namespace Scoring {
 
-constexpr double SecondsPerDay = 86400.0;
-
 // Nearest whole number, halves to the even neighbour.
 inline double roundHalfEven(double value)
 {
@@ -48,16 +46,6 @@ inline qint32 addWordAward(qint32 points, int row, qint32 elapsed)
     if (total > std::numeric_limits<qint32>::max())
         return std::numeric_limits<qint32>::max();
     return static_cast<qint32>(total);
-}
-
-// Seconds from `start` on day `startDay` to `now` on day `nowDay`, both in
-// seconds since midnight. Every midnight crossed adds a day; a clock set back
-// (an earlier time on the same day, or an earlier day) counts as no time
-// passed, so the result is never negative.
-inline double secondsBetween(double start, qint64 startDay, double now, qint64 nowDay)
-{
-    const double span = (now - start) + static_cast<double>(nowDay - startDay) * SecondsPerDay;
-    return span < 0 ? 0.0 : span;
 }
 
 } // namespace Scoring

@@ -114,9 +114,13 @@ void TesmoGame::endOfGame()
 {
     GameWindow &w = *m_s.window;
     AGGIORNATEMPO();
+    m_atEndQuestion = true;
     const GameWindow::Answer answer = w.messageBox(
         QStringLiteral("Mi spiace, la risposta è errata! Il gioco finisce qua, vuoi fare un'altra partitina?"),
         TitleFinePartita, GameWindow::Buttons::YesNo);
+    m_atEndQuestion = false;
+    if (m_ended)
+        return;  // the session ended at the question, and the result was kept then
     w.setMainEnabled(false);
     m_state.PlayerName = w.playerNameText();
     m_resultPending = true;
@@ -149,6 +153,23 @@ void TesmoGame::Command3d1_Click()
         return;
     Command3d3_Click();
     SUONA(QStringLiteral("Ciao"));
+    m_ended = true;
+    m_s.window->terminate();
+}
+
+void TesmoGame::endSession()
+{
+    if (m_ended)
+        return;
+    // A game over at its question is entered as "No" would enter it.
+    if (m_atEndQuestion) {
+        m_state.PlayerName = m_s.window->playerNameText();
+        m_resultPending = true;
+    }
+    // Nobody is there to read a box: what cannot be saved is let go quietly.
+    SALVAINI();
+    if (m_resultPending)
+        storeResult();
     m_ended = true;
     m_s.window->terminate();
 }
@@ -221,14 +242,41 @@ QString TesmoGame::listFileName() const
 bool TesmoGame::drawWord(QString *failure)
 {
     const QString name = listFileName();
-    // Another copy of the game drawing from the same list waits for this
-    // draw to be written, so that it never draws the same word.
-    const SafeFile::Lock lock(m_s.programDir, name);
-    const QString path = FileNames::resolve(m_s.programDir, name);
-    const WordList::DrawResult result = WordList::drawFromFile(path, m_s.random->next(), [this] {
+    const double r = m_s.random->next();
+    // The list is locked only while it is read and marked, so that another
+    // copy of the game drawing from it meanwhile never draws the same word;
+    // never while a box waits for the player. A list another copy keeps
+    // locked for the whole wait is not drawn from at all.
+    bool busy = false;
+    const auto lockedDraw = [&](WordList::WhenExhausted when) {
+        const SafeFile::Lock lock(m_s.programDir, name);
+        busy = lock.busy();
+        return busy ? WordList::DrawResult{}
+                    : WordList::drawFromFileAsking(FileNames::resolve(m_s.programDir, name), r, when);
+    };
+    WordList::DrawResult result = lockedDraw(WordList::WhenExhausted::Stop);
+    if (!busy && result.status == WordList::DrawStatus::Exhausted) {
         m_s.window->messageBox(QStringLiteral("Le parole sono state tutte estratte 'OK' per ripeterle"),
                                QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
-    });
+        result = lockedDraw(WordList::WhenExhausted::Release);
+    }
+    if (busy) {
+        *failure = QStringLiteral("Il file delle parole \"%1\" è in uso da un'altra copia del gioco.").arg(name);
+        return false;
+    }
+    // A list that can only be read still plays; the player is told once
+    // that its words may come again, until a mark is written again.
+    if (result.status == WordList::DrawStatus::Ok) {
+        if (result.unmarked && !m_unmarkedTold) {
+            m_unmarkedTold = true;
+            m_s.window->messageBox(QStringLiteral("Il file delle parole \"%1\" non si può scrivere: le parole estratte "
+                                                  "non si possono segnare come già uscite e possono tornare.")
+                                       .arg(name),
+                                   QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+        } else if (!result.unmarked) {
+            m_unmarkedTold = false;
+        }
+    }
     switch (result.status) {
     case WordList::DrawStatus::Ok:
         m_state.Solution = CodePage::decode(result.word);
@@ -238,11 +286,12 @@ bool TesmoGame::drawWord(QString *failure)
         *failure = QStringLiteral("Manca il file delle parole \"%1\" nella cartella del gioco.").arg(name);
         return false;
     case WordList::DrawStatus::CannotOpen:
-        *failure = QStringLiteral("Il file delle parole \"%1\" non si può aprire in lettura e scrittura.").arg(name);
+        *failure = QStringLiteral("Il file delle parole \"%1\" non si può aprire.").arg(name);
         return false;
     case WordList::DrawStatus::NoRecords:
         *failure = QStringLiteral("Il file delle parole \"%1\" non contiene nessuna parola.").arg(name);
         return false;
+    case WordList::DrawStatus::Exhausted:
     case WordList::DrawStatus::ReadError:
         *failure = QStringLiteral("Il file delle parole \"%1\" non si può leggere.").arg(name);
         return false;
@@ -425,29 +474,16 @@ void TesmoGame::VALUTARIGA()
 
 void TesmoGame::startAttemptClock()
 {
-    m_lastLookSeconds = m_s.clock->secondsSinceMidnight();
-    m_lastLookDay = m_s.clock->dayNumber();
-    m_state.MancheStart = static_cast<float>(m_lastLookSeconds);
-    m_mancheStartDay = m_lastLookDay;
+    m_state.MancheStart = static_cast<float>(m_s.clock->secondsSinceMidnight());
+    m_attemptStart = m_s.clock->steadySeconds();
 }
 
 void TesmoGame::AGGIORNATEMPO()
 {
-    const float now = static_cast<float>(m_s.clock->secondsSinceMidnight());
-    const qint64 today = m_s.clock->dayNumber();
-    // A clock set back since the last look (summer time ending, a manual
-    // change) takes the attempt's start back with it: the step counts as no
-    // time, the time on either side of it counts.
-    const double back = (m_lastLookSeconds - now) + double(m_lastLookDay - today) * Scoring::SecondsPerDay;
-    if (back > 0) {
-        const double start = double(m_mancheStartDay) * Scoring::SecondsPerDay + m_state.MancheStart - back;
-        m_mancheStartDay = static_cast<qint64>(std::floor(start / Scoring::SecondsPerDay));
-        m_state.MancheStart = static_cast<float>(start - double(m_mancheStartDay) * Scoring::SecondsPerDay);
-    }
-    m_lastLookSeconds = now;
-    m_lastLookDay = today;
-
-    const double seconds = Scoring::secondsBetween(m_state.MancheStart, m_mancheStartDay, now, today);
+    // The attempt's seconds go by the steady clock: a change of the time of
+    // day while the player thinks, either way and of any size, neither eats
+    // the word award nor gives time back.
+    const double seconds = std::max(0.0, m_s.clock->steadySeconds() - m_attemptStart);
     m_state.Elapsed = static_cast<qint32>(std::min(Scoring::roundHalfEven(seconds), double(std::numeric_limits<qint32>::max())));
     m_s.window->setElapsedText(QString::number(m_state.Elapsed) + QStringLiteral(" Sec"));
     m_s.window->setPointsText(QString::number(m_state.Points));
@@ -472,21 +508,13 @@ void TesmoGame::SUONA(QString name)
         m_s.sound->play(name);
 
     // The pause: nothing is handled or repainted until it is over. Each sleep
-    // is for the whole time that remains; the clock then tells how much really
-    // passed (across midnight too; a clock set back counts as nothing).
+    // is for the whole time that remains; the steady clock then tells how
+    // much really passed.
     m_s.window->flushPainting();
     const double length = static_cast<float>(name.size()) / Rules::PauseCharactersPerSecond;
-    double passed = 0.0;
-    double last = m_s.clock->secondsSinceMidnight();
-    qint64 lastDay = m_s.clock->dayNumber();
-    while (passed <= length) {
+    const double start = m_s.clock->steadySeconds();
+    for (double passed = 0.0; passed <= length; passed = m_s.clock->steadySeconds() - start)
         m_s.clock->sleep(length - passed + 0.001);
-        const double now = m_s.clock->secondsSinceMidnight();
-        const qint64 day = m_s.clock->dayNumber();
-        passed += Scoring::secondsBetween(last, lastDay, now, day);
-        last = now;
-        lastDay = day;
-    }
 }
 
 void TesmoGame::List1_Click()
@@ -499,6 +527,22 @@ void TesmoGame::List1_Click()
 
 // ---------------------------------------------------------------- high scores
 
+SafeFile::Error TesmoGame::storeResult(QString *path)
+{
+    // Read, enter and write back while no other copy of the game can
+    // change the file in between, so that its results are kept too.
+    const QString name = QString::fromLatin1(HighScores::FileName);
+    const SafeFile::Lock lock(m_s.programDir, name);
+    const QString resolved = FileNames::resolve(m_s.programDir, name);
+    if (path)
+        *path = resolved;
+    loadHighScores(resolved);
+    m_highScores[HighScores::NewResultSlot - 1] = {m_state.PlayerName, HighScores::clamp(m_state.Points)};
+    HighScores::rank(&m_highScores);
+    m_resultPending = false;
+    return lock.replace(resolved, HighScores::serialize(m_highScores));
+}
+
 TesmoGame::HighScoreListing TesmoGame::AGGIORNARECORD()
 {
     const QString name = QString::fromLatin1(HighScores::FileName);
@@ -506,15 +550,7 @@ TesmoGame::HighScoreListing TesmoGame::AGGIORNARECORD()
     QString path;
     SafeFile::Error saveError = SafeFile::Error::None;
     if (m_resultPending) {
-        // Read, enter and write back while no other copy of the game can
-        // change the file in between, so that its results are kept too.
-        const SafeFile::Lock lock(m_s.programDir, name);
-        path = FileNames::resolve(m_s.programDir, name);
-        loadHighScores(path);
-        m_highScores[HighScores::NewResultSlot - 1] = {m_state.PlayerName, points};
-        HighScores::rank(&m_highScores);
-        saveError = lock.replace(path, HighScores::serialize(m_highScores));
-        m_resultPending = false;
+        saveError = storeResult(&path);
     } else {
         loadHighScores(FileNames::resolve(m_s.programDir, name));
     }
@@ -643,6 +679,8 @@ void TesmoGame::changeAttempts(int attempts)
     GameWindow &w = *m_s.window;
     w.messageBox(QStringLiteral("Si inizia una nuova partita cambiando il numero di tentativi!"),
                  QStringLiteral("Tesmo 2009"), GameWindow::Buttons::Ok);
+    if (m_ended)
+        return;
     w.focusGuess();
     showAttemptRows(attempts);
     m_state.MaxAttempts = static_cast<qint16>(attempts);
@@ -716,7 +754,8 @@ void TesmoGame::About_Click()
     if (m_ended)
         return;
     m_s.window->showAbout();
-    SUONA(QStringLiteral("Tesmo"));
+    if (!m_ended)
+        SUONA(QStringLiteral("Tesmo"));
 }
 
 void TesmoGame::Label12_Click()

@@ -49,6 +49,11 @@ public:
     void Nuova_Click();         // menu "Nuova Partita" (F2): abandons the game, starts a fresh one
     void Command3d1_Click();    // button "Fine": saves, shows the table, says "Ciao", ends the program
     void Esci_Click();          // menu "Esci" (Ctrl+F4): the same as "Fine"
+    // The desktop ends the program (a logout, SIGTERM, SIGHUP, the session's
+    // end): as the window's close, without a voice or a window, but a result
+    // waiting at the end of a game (its question open, or not yet stored) is
+    // entered in the table and the settings are saved.
+    void endSession();
     void Form_Activate();       // the main window is active again: closes the table, focus to the guess box
     void Form_Resize();         // the main window was resized: the layout stays as designed
     void Command3d3_Click();    // button "Hiscores": saves the settings, opens the high-score table
@@ -124,6 +129,8 @@ private:
     void startAttemptClock();
     QString listFileName() const;
     void loadHighScores(const QString &path);
+    // Enters the pending result in the stored table (the file's path in *path).
+    SafeFile::Error storeResult(QString *path = nullptr);
     // SALVAINI, and a failure told in a box (not the refusal while loading).
     bool saveSettings();
     // Tells the player, in a modal box, which file could not be saved and why.
@@ -134,12 +141,12 @@ private:
     bool m_resultPending = false;
     bool m_ended = false;
     bool m_readingSettings = false;   // a save during a load is refused
+    bool m_atEndQuestion = false;     // "vuoi fare un'altra partitina?" waits for its answer
     bool m_attemptSaveFailed = false;   // the last attempt switch could not be saved
+    bool m_unmarkedTold = false;        // the player knows the words drawn cannot be marked
     SafeFile::Error m_settingsError = SafeFile::Error::None;  // of the last save
     QString m_settingsPath;
     qint16 m_lastGoodDictionary = 0;
-    qint64 m_mancheStartDay = 0;      // the date that goes with MancheStart
-    double m_lastLookSeconds = 0.0;   // the clock as AGGIORNATEMPO last saw it
-    qint64 m_lastLookDay = 0;
+    double m_attemptStart = 0.0;      // the steady clock when the attempt began
     HighScores::Table m_highScores;
 };

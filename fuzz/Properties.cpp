@@ -6,6 +6,7 @@
 #include "storage/FileLimits.h"
 #include "storage/HighScores.h"
 #include "storage/SafeFile.h"
+#include "storage/CodePage.h"
 #include "storage/Settings.h"
 #include "storage/WordList.h"
 #include "storage/WordListUpgrade.h"
@@ -13,8 +14,10 @@
 #include <QBuffer>
 #include <QDir>
 #include <QSet>
+#include <QStringDecoder>
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 
 namespace Properties {
@@ -141,8 +144,21 @@ QString settingsRoundTrip(const QByteArray &input, const QString &path)
         return QStringLiteral("the file is not three lines");
     if (const QString failure = throughFile(path, FileLimits::SettingsReadLimit, &bytes); !failure.isEmpty())
         return failure;
+    // A name whose bytes in the code page are also valid UTF-8 beyond ASCII
+    // ("Ã€" is the UTF-8 of "À") reads back as UTF-8, as a hand-edited file
+    // would: the bytes are the same, and the UTF-8 reading is taken.
+    QString expected = name;
+    const QByteArray stored = CodePage::encode(name);
+    if (std::any_of(stored.cbegin(), stored.cend(), [](char c) { return uchar(c) >= 0x80; })) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString asUtf8 = utf8(stored);
+        if (!utf8.hasError()) {
+            asUtf8.removeIf([](QChar c) { return !CodePage::canHold(c); });
+            expected = Settings::storedName(asUtf8);
+        }
+    }
     const Settings::Values second = Settings::parse(bytes);
-    if (second.name != name || second.voice != voice || second.attempts != attempts)
+    if (second.name != expected || second.voice != voice || second.attempts != attempts)
         return QStringLiteral("values changed on the way through the file");
     return QString();
 }

@@ -293,22 +293,30 @@ Attempt tryLock(Lock::Private *d, const QByteArray &folder)
     do
         fd = ::open(d->path.constData(), O_RDWR | O_CREAT | OpenFlags, newFileMode());
     while (fd < 0 && errno == EINTR);
+    const int openError = fd < 0 ? errno : 0;
     struct stat st;
     if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const bool opened = fd >= 0;
         if (opened)
             ::close(fd);
         struct stat entry;
+        // Never there and it cannot be made (a folder turned read-only, a
+        // full disk): the folder itself is the lock, so that a list is still
+        // read and marked by one copy at a time.
+        const bool cannotCreate = openError == EACCES || openError == EPERM || openError == EROFS
+                                  || openError == ENOSPC || openError == EDQUOT;
         // Gone since it was opened: tried again. Never there, so it could not
         // be created (the folder itself is missing): the save will say why.
-        if (::lstat(d->path.constData(), &entry) != 0)
+        const bool there = ::lstat(d->path.constData(), &entry) == 0;
+        if (!there && !(cannotCreate && errno == ENOENT))
             return opened && errno == ENOENT ? Attempt::Retry : Attempt::Unavailable;
-        if (!S_ISDIR(entry.st_mode)) {
-            // A lock file that cannot be opened: the save will say why. A
-            // link or pipe is removed and the lock tried again.
-            if (S_ISREG(entry.st_mode) || ::unlink(d->path.constData()) != 0)
+        if (there && S_ISREG(entry.st_mode)) {
+            // A lock file that cannot be opened: the save will say why.
+            if (!cannotCreate)
                 return Attempt::Unavailable;
-            return Attempt::Retry;
+        } else if (there && !S_ISDIR(entry.st_mode)) {
+            // A link or pipe is removed and the lock tried again.
+            return ::unlink(d->path.constData()) != 0 ? Attempt::Unavailable : Attempt::Retry;
         }
         fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0)

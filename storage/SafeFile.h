@@ -78,6 +78,7 @@ Error replace(const QString &path, const QByteArray &data);
 // locked with the system's file lock, which dies with its process: a lock
 // left by a copy that died is taken at once. Something else under the
 // lock's name (a link, a pipe, a socket) is removed; under a folder there,
+// or where the lock file cannot be made (a read-only folder, a full disk),
 // the game's folder itself is locked.
 class Lock
 {

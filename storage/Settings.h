@@ -10,8 +10,10 @@
 #include <optional>
 
 // The three-line settings file "Tesmo.ini": Nome=, Suono= and Tentativi=,
-// text in the game's code page with CR LF line ends. The reader takes the lines by position
-// and skips the keys without looking at them.
+// written in the game's code page with CR LF line ends. A file as the game
+// writes it is read by position, the keys skipped unseen; a hand-edited one
+// (a key out of its place, blanks around "=") by key. A byte-order mark is
+// skipped, and a file of valid UTF-8 beyond ASCII is read as UTF-8.
 namespace Settings {
 
 inline constexpr char FileName[] = "Tesmo.ini";

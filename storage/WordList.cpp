@@ -76,7 +76,11 @@ qint64 recordCount(qint64 fileSize)
     return fileSize / RecordSize;
 }
 
-DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhausted)
+namespace {
+
+// The draw; with `stop`, a list without a free record is left as it is.
+// A device open for reading only is drawn from without a mark.
+DrawResult drawFrom(QIODevice &file, double r, const std::function<void()> &onExhausted, bool stop)
 {
     DrawResult result;
     const qint64 n = recordCount(file.size());
@@ -107,11 +111,16 @@ DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhaus
         first = first + count > n ? 1 : first + count;
     }
 
+    const bool readOnly = !file.isWritable();
     if (found == 0) {
         result.exhausted = true;
+        if (stop) {
+            result.status = DrawStatus::Exhausted;
+            return result;
+        }
         if (onExhausted)
             onExhausted();
-        if (!release(file, n, &result.status))
+        if (!readOnly && !release(file, n, &result.status))
             return result;
         found = 1;
         if (!readRecords(file, 1, 1, &record)) {
@@ -120,10 +129,14 @@ DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhaus
         }
     }
 
-    stamp(&record, DrawnMark);
-    if (!writeRecords(file, found, record) || !flushed(file)) {
-        result.status = DrawStatus::WriteError;
-        return result;
+    if (readOnly) {
+        result.unmarked = true;
+    } else {
+        stamp(&record, DrawnMark);
+        if (!writeRecords(file, found, record) || !flushed(file)) {
+            result.status = DrawStatus::WriteError;
+            return result;
+        }
     }
     result.status = DrawStatus::Ok;
     result.word = record.left(WordLength);
@@ -131,25 +144,48 @@ DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhaus
     return result;
 }
 
-DrawResult drawFromFile(const QString &path, double r, const std::function<void()> &onExhausted)
+DrawResult openAndDraw(const QString &path, double r, const std::function<void()> &onExhausted, bool stop)
 {
     DrawResult result;
     SafeFile::Error error = SafeFile::Error::None;
-    const int fd = SafeFile::openForUpdate(path, &error);
+    int fd = SafeFile::openForUpdate(path, &error);
     if (error == SafeFile::Error::Missing) {
         result.status = DrawStatus::Missing;
         return result;
     }
+    // A list that can no longer be written still gives its words.
+    QIODevice::OpenMode mode = QIODevice::ReadWrite;
+    if (error == SafeFile::Error::ReadOnlyFile || error == SafeFile::Error::ReadOnlyFolder) {
+        fd = SafeFile::openForReading(path, &error);
+        mode = QIODevice::ReadOnly;
+    }
     QFile file;
-    if (fd < 0 || !file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+    if (fd < 0 || !file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
         if (fd >= 0)
             ::close(fd);
         result.status = DrawStatus::CannotOpen;
         return result;
     }
-    result = draw(file, r, onExhausted);
+    result = drawFrom(file, r, onExhausted, stop);
     file.close();
     return result;
+}
+
+} // namespace
+
+DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhausted)
+{
+    return drawFrom(file, r, onExhausted, false);
+}
+
+DrawResult drawFromFile(const QString &path, double r, const std::function<void()> &onExhausted)
+{
+    return openAndDraw(path, r, onExhausted, false);
+}
+
+DrawResult drawFromFileAsking(const QString &path, double r, WhenExhausted when)
+{
+    return openAndDraw(path, r, {}, when == WhenExhausted::Stop);
 }
 
 } // namespace WordList

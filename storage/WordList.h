@@ -29,8 +29,8 @@ constexpr char DrawnMark = '*';  // the mark a draw sets
 // calls for the whole list, and never more than one block in memory.
 constexpr qint64 BlockRecords = 65536 / RecordSize;
 
-// Missing and CannotOpen come only from drawFromFile.
-enum class DrawStatus { Ok, NoRecords, ReadError, WriteError, Missing, CannotOpen };
+// Missing, CannotOpen and Exhausted come only from drawFromFile.
+enum class DrawStatus { Ok, NoRecords, ReadError, WriteError, Missing, CannotOpen, Exhausted };
 
 struct DrawResult
 {
@@ -38,6 +38,9 @@ struct DrawResult
     QByteArray word;       // the five bytes of the record drawn
     qint64 record = 0;     // its number, from 1
     bool exhausted = false;
+    // The list could only be read (the file or its folder is read-only): the
+    // word was drawn but not marked.
+    bool unmarked = false;
 };
 
 qint64 recordCount(qint64 fileSize);
@@ -55,7 +58,16 @@ DrawResult draw(QIODevice &file, double r, const std::function<void()> &onExhaus
 // Draws from the list file at path the same way. Only a regular file that
 // exists is used: nothing is created, and a link, a folder or a pipe under
 // the list's name is refused (CannotOpen), as is a file that cannot be
-// opened for reading and writing.
+// opened even for reading. A list that can only be read (the file or its
+// folder turned read-only) is drawn from without a mark: `unmarked`.
 DrawResult drawFromFile(const QString &path, double r, const std::function<void()> &onExhausted);
+
+// The same, where the caller asks the player before a used-up list is
+// released: Stop leaves a list without a free record as it is and returns
+// Exhausted, so that the list need not stay locked while the player reads
+// the box; Release then releases it (unless another copy of the game has
+// meanwhile) and draws.
+enum class WhenExhausted { Stop, Release };
+DrawResult drawFromFileAsking(const QString &path, double r, WhenExhausted when);
 
 } // namespace WordList

@@ -37,7 +37,7 @@ bool openList(const QString &path, QFile *file)
 
 // Copies a file in one step, block by block: the copy appears whole or not
 // at all, and it is the player's to write even when the shipped one is read-only.
-bool copyWhole(const QString &from, const QString &to)
+bool copyWhole(const QString &from, const QString &to, SafeFile::Error *why)
 {
     QFile source;
     if (!openList(from, &source))
@@ -45,10 +45,13 @@ bool copyWhole(const QString &from, const QString &to)
     SafeFile::Writer target(to);
     while (target.error() == SafeFile::Error::None && !source.atEnd()) {
         const QByteArray chunk = source.read(WordList::BlockRecords * WordList::RecordSize);
-        if (chunk.isEmpty() || !target.write(chunk.constData(), chunk.size()))
+        if (chunk.isEmpty() || !target.write(chunk.constData(), chunk.size())) {
+            *why = target.error();
             return false;
+        }
     }
-    return target.error() == SafeFile::Error::None && target.commit() == SafeFile::Error::None;
+    *why = target.error() == SafeFile::Error::None ? target.commit() : target.error();
+    return *why == SafeFile::Error::None;
 }
 
 bool isDrawn(const char *record)
@@ -78,8 +81,11 @@ bool sameWords(QFile &a, QFile &b, qint64 records)
 
 } // namespace
 
-bool upgrade(const QString &shippedPath, const QString &playerPath)
+bool upgrade(const QString &shippedPath, const QString &playerPath, SafeFile::Error *why)
 {
+    SafeFile::Error ignored = SafeFile::Error::None;
+    if (!why)
+        why = &ignored;
     QFile player;
     QFile shipped;
     if (!openList(playerPath, &player) || !openList(shippedPath, &shipped))
@@ -110,8 +116,10 @@ bool upgrade(const QString &shippedPath, const QString &playerPath)
     // The shipped list with those marks, written block by block beside the
     // player's and put in its place in one step.
     SafeFile::Writer out(playerPath);
-    if (out.error() != SafeFile::Error::None)
+    if (out.error() != SafeFile::Error::None) {
+        *why = out.error();
         return false;
+    }
     for (qint64 first = 1; first <= shippedRecords; first += BlockRecords) {
         if (!WordList::readRecords(shipped, first, std::min(BlockRecords, shippedRecords - first + 1), &block))
             return false;
@@ -122,15 +130,26 @@ bool upgrade(const QString &shippedPath, const QString &playerPath)
             record[WordList::WordLength + 1] = '\r';
             record[WordList::WordLength + 2] = '\n';
         }
-        if (!out.write(block.constData(), block.size()))
+        if (!out.write(block.constData(), block.size())) {
+            *why = out.error();
             return false;
+        }
     }
-    return out.commit() == SafeFile::Error::None;
+    *why = out.commit();
+    return *why == SafeFile::Error::None;
 }
 
-Placed place(const QString &shippedPath, const QDir &folder)
+Placed place(const QString &shippedPath, const QDir &folder, SafeFile::Error *why)
 {
+    SafeFile::Error ignored = SafeFile::Error::None;
+    if (!why)
+        why = &ignored;
+    *why = SafeFile::Error::None;
     const QString name = QFileInfo(shippedPath).fileName();
+    // A copy or an upgrade killed half-way left its temporary beside the
+    // list; it goes before anything is written (under the list's own lock,
+    // so an upgrade running in another process keeps its own).
+    SafeFile::removeLeftovers(folder, {name});
     // A game drawing from the list meanwhile waits for the upgrade, and the
     // other way round.
     const SafeFile::Lock lock(folder, name);
@@ -138,8 +157,8 @@ Placed place(const QString &shippedPath, const QDir &folder)
     const QString player = FileNames::resolve(folder, name);
     struct stat st;
     if (::lstat(QFile::encodeName(player).constData(), &st) == 0)  // a link, folder or pipe is left alone
-        return S_ISREG(st.st_mode) && upgrade(shippedPath, player) ? Placed::Upgraded : Placed::NotUpgraded;
-    return copyWhole(shippedPath, player) ? Placed::Copied : Placed::NotCopied;
+        return S_ISREG(st.st_mode) && upgrade(shippedPath, player, why) ? Placed::Upgraded : Placed::NotUpgraded;
+    return copyWhole(shippedPath, player, why) ? Placed::Copied : Placed::NotCopied;
 }
 
 } // namespace WordListUpgrade

@@ -17,10 +17,11 @@ class FakeClock : public Clock
 public:
     double now = 36000.0;  // ten in the morning
     qint64 day = 0;        // grows at every midnight passed
+    double steady = 5000.0;  // the time that really passed, from any moment
     double slept = 0.0;
     std::function<void()> onSleep;
     double secondsSinceMidnight() override { return now; }
-    qint64 dayNumber() const override { return day; }
+    double steadySeconds() override { return steady; }
     void sleep(double seconds) override
     {
         if (onSleep)
@@ -28,8 +29,15 @@ public:
         slept += seconds;
         advance(seconds);
     }
-    // Moves the clock on, or back for a negative step, across midnights.
+    // Time passes.
     void advance(double seconds)
+    {
+        steady += seconds;
+        setTimeOfDay(seconds);
+    }
+    // The time of day is set on, or back for a negative step, across
+    // midnights, while no time passes.
+    void setTimeOfDay(double seconds)
     {
         const double total = now + seconds;
         const double days = std::floor(total / 86400.0);

@@ -4,12 +4,14 @@
 # The built program as a player and a packager meet it, in a folder of its own:
 # its command line answers without opening a window, drawing a word or writing
 # a file; its window's WM_CLASS is the desktop entry's StartupWMClass; the
-# desktop entry, the metainfo and the icon name carry one application id.
-# Usage: program_test.sh TESMO SOURCE_DIR
+# desktop entry, the metainfo and the icon name carry one application id; a
+# logout or a closed terminal at the end-of-game question keeps the result.
+# Usage: program_test.sh TESMO SOURCE_DIR PLAYER_DRIVER
 set -uo pipefail
 source "$(dirname "$0")/testlib.sh"
 program=$1
 source_dir=$2
+driver=$3
 
 cp "$program" "$work/tesmo"
 cp "$source_dir/data/tesmodat.1" "$work/tesmodat.1"
@@ -64,5 +66,30 @@ done
 echo "window: $classes; desktop entry: StartupWMClass=$wm_class"
 # WM_CLASS(STRING) = "instance", "class": the shell matches either.
 echo "$classes" | grep -q "\"$wm_class\"" || fail "StartupWMClass $wm_class is not the window's WM_CLASS"
+
+# The desktop ends the game while its end-of-game question waits: SIGTERM
+# (a logout) and SIGHUP (the terminal closed) end it as a close of the
+# question does. The result is stored, the name typed is kept, the program
+# ends normally. The list holds one word, the first guess: a result with
+# points, which ranks in the table.
+for sig in TERM HUP; do
+  dir="$work/session-$sig"
+  mkdir "$dir"
+  cp "$program" "$dir/tesmo"
+  printf 'PIANO.\r\n' > "$dir/tesmodat.1"
+  (cd "$dir" && QT_QPA_PLATFORM=offscreen LD_PRELOAD="$driver" TESMO_DRIVE=question TESMO_DRIVE_WORD=PIANO \
+     TESMO_DRIVE_NAME=Lia exec ./tesmo >"$dir/out" 2>"$dir/err") &
+  pid=$!
+  stop_at_end $pid
+  for _ in $(seq 1800); do grep -q '^QUESTION' "$dir/out" && break; kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+  grep -q '^QUESTION' "$dir/out" || { fail "SIG$sig: the game never reached its last question"; cat "$dir/err"; continue; }
+  kill -$sig $pid
+  wait $pid; status=$?
+  [ "$status" -eq 0 ] || fail "SIG$sig at the question: exit status $status"
+  grep -qi '^lia, [1-9][0-9]* ' "$dir/TESMO.HIS" 2>/dev/null || fail "SIG$sig at the question: the result was lost"
+  tr -d '\r' < "$dir/Tesmo.ini" 2>/dev/null | grep -qx 'Nome=LIA' || fail "SIG$sig at the question: the name was lost"
+  ls "$dir" | grep -q '\.tmp-' && fail "SIG$sig: a save was left half-done"
+  echo "SIG$sig at the question: status $status, $(grep -ci '^lia, ' "$dir/TESMO.HIS" 2>/dev/null) result kept"
+done
 
 finish

@@ -250,6 +250,54 @@ private slots:
         QCOMPARE(f.window.log.last(), QStringLiteral("terminate"));
     }
 
+    // The desktop ends the program (a logout, SIGTERM, SIGHUP): a game over
+    // at its question keeps its result, as "No" would; a game under way is
+    // left as a close of the window leaves it. The settings on screen are
+    // saved; no voice, no table, and nothing runs after.
+    void sessionEnds_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::addColumn<bool>("resultKept");
+        QTest::newRow("at the end-of-game question") << "question" << true;
+        QTest::newRow("at the box of a lost manche") << "manche" << false;
+        QTest::newRow("while a guess is typed") << "typing" << false;
+    }
+    void sessionEnds()
+    {
+        QFETCH(QString, when);
+        QFETCH(bool, resultKept);
+        StartedGame f({"PIANO", "CASSA", "OPERA", "PIZZA", "LUPUS", "TERRA"});
+        f.window.voice = 2;
+        f.window.playerName = "Gino";  // typed, the box not yet left
+        f.window.onBox = [&](const FakeWindow::Box &box) {
+            if ((when == "question" && box.text.startsWith("Mi spiace"))
+                || (when == "manche" && box.text.startsWith("La risposta è errata")))
+                f.game->endSession();
+        };
+        f.play("PIANO");  // points to keep
+        if (when == "typing") {
+            f.window.guess = "CAS";
+            f.game->endSession();
+        } else {
+            for (int m = 1; m <= Rules::Manches && !f.game->ended(); ++m)
+                f.loseManche();
+        }
+        QVERIFY(f.window.terminated && f.game->ended());
+        QCOMPARE(f.window.log.count("terminate"), 1);
+        QCOMPARE(f.window.highScoresShown, 0);
+        QVERIFY(!f.window.log.mid(f.window.log.indexOf("terminate")).join(' ').contains("sound"));
+        QVERIFY(!f.sound.played.join(' ').contains("Ciao"));
+        QCOMPARE(f.file("Tesmo.ini"), QByteArray("Nome=GINO\r\nSuono=2\r\nTentativi=5\r\n"));
+        const QByteArray table = f.file("TESMO.HIS");
+        QCOMPARE(table.count("GINO"), resultKept ? 1 : 0);
+        if (resultKept)
+            QVERIFY(table.startsWith("GINO, " + QByteArray::number(f.state().Points)));
+        f.game->Timer1_Timer();
+        f.game->endSession();
+        f.play("CASSA");
+        QCOMPARE(f.window.log.last(), QStringLiteral("terminate"));
+    }
+
     // Found words keep the manche: the game never ends, the points only grow,
     // and a used-up list is released with its message and played again.
     void gameWithoutLossesNeverEnds()

@@ -9,6 +9,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <cstdio>
+
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 // Where the game works: beside a copy it can write into, or in the player's
 // own folder for an installed copy, with the shipped lists copied there once.
 class TestProgramFolder : public QObject
@@ -82,6 +90,70 @@ private slots:
         QVERIFY(!choice.ok);
         QVERIFY(ProgramFolder::failureMessage(choice.program.absolutePath())
                     .contains(root().filePath(QStringLiteral("plain-file/tesmo"))));
+    }
+
+    // The player's folder from the environment: a relative XDG_DATA_HOME is
+    // ignored, and without a usable HOME the account's home is taken, never
+    // the filesystem's root.
+    void userFolderFromTheEnvironment_data()
+    {
+        QTest::addColumn<QByteArray>("xdg");   // "-" unset
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("expected");  // "~" the account's home
+        QTest::newRow("XDG_DATA_HOME") << QByteArray("/srv/data/") << QByteArray("/home/lia") << "/srv/data/tesmo";
+        QTest::newRow("relative XDG_DATA_HOME") << QByteArray("data") << QByteArray("/home/lia") << "/home/lia/.local/share/tesmo";
+        QTest::newRow("empty XDG_DATA_HOME") << QByteArray("") << QByteArray("/home/lia") << "/home/lia/.local/share/tesmo";
+        QTest::newRow("HOME unset") << QByteArray("-") << QByteArray("-") << "~/.local/share/tesmo";
+        QTest::newRow("relative HOME") << QByteArray("-") << QByteArray("lia") << "~/.local/share/tesmo";
+        QTest::newRow("HOME the root") << QByteArray("-") << QByteArray("/") << "~/.local/share/tesmo";
+    }
+    void userFolderFromTheEnvironment()
+    {
+        QFETCH(QByteArray, xdg);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, expected);
+        const QByteArray oldXdg = qgetenv("XDG_DATA_HOME"), oldHome = qgetenv("HOME");
+        const bool hadXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME"), hadHome = qEnvironmentVariableIsSet("HOME");
+        const auto set = [](const char *name, const QByteArray &value) {
+            if (value == "-")
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        };
+        set("XDG_DATA_HOME", xdg);
+        set("HOME", home);
+        const QString folder = ProgramFolder::userFolder();
+        set("XDG_DATA_HOME", hadXdg ? oldXdg : QByteArray("-"));
+        set("HOME", hadHome ? oldHome : QByteArray("-"));
+        const passwd *account = getpwuid(getuid());
+        QVERIFY(account && QByteArray(account->pw_dir) != "/");
+        expected.replace(u'~', QFile::decodeName(account->pw_dir));
+        QCOMPARE(folder, expected);
+        QVERIFY(!folder.startsWith("/.local"));
+    }
+
+    // A full disk at the first start is named as a full disk.
+    void fullDiskAtTheFirstStart()
+    {
+        QVERIFY(root().mkpath(QStringLiteral("usr/games")) && root().mkpath(QStringLiteral("usr/share/tesmo")));
+        TestFiles::write(QDir(root().filePath("usr/share/tesmo")), "tesmodat.1", TestFiles::wordList({"PIANO", "CASSA"}));
+        const QString user = root().filePath(QStringLiteral("home/tesmo"));
+        std::fflush(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit size{4, 4};  // room for less than one word
+            setrlimit(RLIMIT_FSIZE, &size);
+            const ProgramFolder::Choice choice =
+                ProgramFolder::choose(root().filePath("usr/games"), QStringLiteral("../share/tesmo"), user);
+            const QString message = ProgramFolder::failureMessage(choice.program.absolutePath(), choice.error);
+            _exit(!choice.ok && message.endsWith(QStringLiteral("il disco della cartella \"%1\" è pieno.").arg(user)) ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(QDir(user).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     // The folder swapped for a link while the game runs: the game goes on in

@@ -300,7 +300,15 @@ private slots:
         QCOMPARE(S_ISFIFO(st.st_mode), kind == "pipe");
         QCOMPARE(S_ISSOCK(st.st_mode), kind == "socket");
         QCOMPARE(S_ISDIR(st.st_mode), kind == "folder");
-        if (file == "tesmodat.1") {
+        if (file == "tesmodat.1" && kind == "read-only") {
+            // A list that can only be read still plays, unmarked, told once.
+            QCOMPARE(f.state().Dictionary, qint16(1));
+            int told = 0;
+            for (const FakeWindow::Box &box : f.window.boxes)
+                told += box.text.startsWith("Il file delle parole \"tesmodat.1\" non si può scrivere: le parole estratte");
+            QCOMPARE(told, 1);
+            QCOMPARE(saveFailures(f.window), QStringList());
+        } else if (file == "tesmodat.1") {
             QVERIFY(f.window.boxes[0].text.contains("\"tesmodat.1\""));
             QCOMPARE(f.state().Dictionary, qint16(2));
             QCOMPARE(saveFailures(f.window), QStringList());

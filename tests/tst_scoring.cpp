@@ -81,9 +81,7 @@ private slots:
     {
         QFETCH(double, seconds);
         QFETCH(QString, shown);
-        GameFixture f;
-        f.clock.now = 1000.0;
-        f.state().MancheStart = 1000.0f;
+        StartedGame f;
         f.state().Points = 120;
         f.clock.advance(seconds);
         f.game->Timer1_Timer();
@@ -91,39 +89,46 @@ private slots:
         QCOMPARE(f.window.points, QStringLiteral("120"));
     }
 
-    // Only a real midnight crossing adds a day; a clock set back counts as no time.
+    // The seconds of an attempt are the time that passed: midnight and a
+    // whole day count, a change of the time of day either way (summer time,
+    // a correction from the network, a manual change) counts for nothing.
     void attemptAcrossClockChanges_data()
     {
         QTest::addColumn<double>("start");
+        QTest::addColumn<double>("passed");
         QTest::addColumn<double>("step");
-        QTest::addColumn<int>("seconds");
-        QTest::newRow("across midnight") << 86390.0 << 15.0 << 15;
-        QTest::newRow("a whole day and more") << 36000.0 << 86410.0 << 86410;
-        QTest::newRow("summer time ends") << 10800.0 << -3590.0 << 0;
-        QTest::newRow("clock set back a minute") << 36000.0 << -60.0 << 0;
-        QTest::newRow("set back at midnight") << 5.0 << -3600.0 << 0;
+        QTest::newRow("across midnight") << 86390.0 << 15.0 << 0.0;
+        QTest::newRow("a whole day and more") << 36000.0 << 86410.0 << 0.0;
+        QTest::newRow("set back a day") << 36000.0 << 2.0 << -86400.0;
+        QTest::newRow("summer time ends") << 10800.0 << 2.0 << -3600.0;
+        QTest::newRow("set back at midnight") << 5.0 << 2.0 << -3600.0;
+        QTest::newRow("corrected by 30 s") << 36000.0 << 2.0 << 30.0;
+        QTest::newRow("set on ten minutes") << 36000.0 << 2.0 << 600.0;
+        QTest::newRow("summer time begins") << 7200.0 << 2.0 << 3600.0;
+        QTest::newRow("set on a day") << 86000.0 << 2.0 << 86400.0;
     }
     void attemptAcrossClockChanges()
     {
         QFETCH(double, start);
+        QFETCH(double, passed);
         QFETCH(double, step);
-        QFETCH(int, seconds);
         GameFixture f;
         f.clock.now = start;
         f.game->Form_Load();
-        f.clock.advance(step);
+        f.clock.advance(passed / 2);
+        f.clock.setTimeOfDay(step);
+        f.clock.advance(passed / 2);
         f.game->AGGIORNATEMPO();
-        QCOMPARE(f.state().Elapsed, seconds);
-        QCOMPARE(f.window.elapsed, QString::number(seconds) + QStringLiteral(" Sec"));
-        // Time after the step counts from where the clock was set back to.
+        QCOMPARE(f.state().Elapsed, qint32(passed));
+        QCOMPARE(f.window.elapsed, QString::number(qint32(passed)) + QStringLiteral(" Sec"));
         f.clock.advance(12);
         f.game->AGGIORNATEMPO();
-        QCOMPARE(f.state().Elapsed, seconds + 12);
+        QCOMPARE(f.state().Elapsed, qint32(passed) + 12);
         // The word award follows those seconds.
         const qint32 before = f.state().Points;
         f.play(f.state().Solution);
         QCOMPARE(f.state().Points - before,
-                 5 * Rules::LetterPoints[2] + int(std::nearbyint(Rules::WordPoints / 2 / ((seconds + 12) / Rules::WordSeconds + 1))));
+                 5 * Rules::LetterPoints[2] + int(std::nearbyint(Rules::WordPoints / 2 / ((qint32(passed) + 12) / Rules::WordSeconds + 1))));
     }
 
     // Whole manches through the game, with the clock the test moves: the

@@ -15,7 +15,8 @@ class TestSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void readsByPosition_data()
+    // The game's own files are read by position; hand-edited ones by key.
+    void reads_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("name");
@@ -36,8 +37,19 @@ private slots:
         QTest::newRow("latin-1 name") << QByteArray("Nome=niccol\xf2\r\nSuono=0\r\nTentativi=5\r\n")
                                       << QStringLiteral("NICCOLÒ") << 0 << 5;
         QTest::newRow("bare line feeds") << QByteArray("Nome=A\nSuono=2\nTentativi=6\n") << "A" << 2 << 6;
+        QTest::newRow("only line 1 without its key") << QByteArray("ABCDEFGHI\r\nSuono=2\r\nTentativi=6\r\n") << "FGHI" << 2 << 6;
+        QTest::newRow("key in capitals in its place") << QByteArray("NOME=lia\r\nsuono=2\r\nTentativi=6\r\n") << "LIA" << 2 << 6;
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFNome=MARIO\r\nSuono=2\r\nTentativi=6\r\n") << "MARIO" << 2 << 6;
+        QTest::newRow("blanks around =") << QByteArray("Nome = MARIO\r\nSuono = 2\r\nTentativi = 6\r\n") << "MARIO" << 2 << 6;
+        QTest::newRow("keys reordered") << QByteArray("Tentativi=6\r\nSuono=2\r\nNome=MARIO\r\n") << "MARIO" << 2 << 6;
+        QTest::newRow("blank first line") << QByteArray("\r\nNome=MARIO\r\nSuono=2\r\nTentativi=6\r\n") << "MARIO" << 2 << 6;
+        QTest::newRow("keys in any case, moved") << QByteArray("SUONO=0\r\n  nome\t= Lia \r\nTENTATIVI=5") << "LIA" << 0 << 5;
+        QTest::newRow("utf-8 name") << QByteArray("Nome=Nicol\xC3\xB2\r\nSuono=0\r\nTentativi=5\r\n")
+                                    << QStringLiteral("NICOLÒ") << 0 << 5;
+        QTest::newRow("utf-8 beyond the code page") << QByteArray("Nome=\xC5\x81ukasz \xE2\x82\xAC\r\nSuono=0\r\nTentativi=5\r\n")
+                                                    << QStringLiteral("UKASZ €") << 0 << 5;
     }
-    void readsByPosition()
+    void reads()
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, name);
@@ -67,6 +79,21 @@ private slots:
         QFETCH(QString, text);
         QFETCH(double, value);
         QCOMPARE(TextFile::leadingNumber(text), value);
+    }
+
+    // What a hand-edited file says is shown, and written back as the game
+    // writes its files, in its own code page.
+    void handEditedFileIsWrittenAsTheGamesOwn()
+    {
+        GameFixture f;
+        TestFiles::write(f.dir, "Tesmo.ini", "\xEF\xBB\xBFTentativi = 6\nnome = Nicol\xC3\xB2\nSuono = 2\n");
+        f.game->Form_Load();
+        QCOMPARE(f.window.playerName, QStringLiteral("NICOLÒ"));
+        QCOMPARE(f.window.voice, 2);
+        QVERIFY(!f.window.five);
+        QVERIFY(f.window.boxes.isEmpty());
+        f.game->Text2_LostFocus();
+        QCOMPARE(f.file("Tesmo.ini"), QByteArray("Nome=NICOL\xD2\r\nSuono=2\r\nTentativi=6\r\n"));
     }
 
     void firstStartWithoutFile()

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/GameFixture.h"
+#include "storage/SafeFile.h"
 #include "storage/WordList.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -204,17 +206,84 @@ private slots:
     }
 
     // Through the game: the exhaustion message, the word in the solution.
+    // The list is not locked while the box waits: another copy draws from it
+    // at once meanwhile, and the two never draw the same word.
+    void exhaustedListThroughTheGame_data()
+    {
+        QTest::addColumn<bool>("otherCopyDraws");
+        QTest::newRow("alone") << false;
+        QTest::newRow("another copy draws meanwhile") << true;
+    }
     void exhaustedListThroughTheGame()
     {
+        QFETCH(bool, otherCopyDraws);
         GameFixture f({"PIANO", "CASSA"});
         TestFiles::write(f.dir, "tesmodat.1", TestFiles::wordList({"PIANO", "CASSA"}, {"PIANO", "CASSA"}));
         f.random.fallback = 0.7;
+        QByteArray otherWord;
+        f.window.onBox = [&](const FakeWindow::Box &) {
+            QElapsedTimer waited;
+            waited.start();
+            const SafeFile::Lock lock(f.dir, "tesmodat.1");
+            QVERIFY(lock.held() && waited.elapsed() < 1000);
+            if (otherCopyDraws)
+                otherWord = WordList::drawFromFile(f.dir.filePath("tesmodat.1"), 0.0, {}).word;
+        };
         f.game->Form_Load();
         QCOMPARE(f.window.boxes.size(), 1);
         QCOMPARE(f.window.boxes[0].text, QStringLiteral("Le parole sono state tutte estratte 'OK' per ripeterle"));
         QCOMPARE(f.window.boxes[0].title, QStringLiteral("TESMO"));
-        QCOMPARE(f.state().Solution, QStringLiteral("PIANO"));
-        QCOMPARE(TestFiles::marks(f.file("tesmodat.1")), QByteArray("*."));
+        QCOMPARE(f.state().Solution, otherCopyDraws ? QStringLiteral("CASSA") : QStringLiteral("PIANO"));
+        QCOMPARE(otherWord, otherCopyDraws ? QByteArray("PIANO") : QByteArray());
+        QCOMPARE(TestFiles::marks(f.file("tesmodat.1")), otherCopyDraws ? QByteArray("**") : QByteArray("*."));
+    }
+
+    // A list another copy keeps locked for the whole wait is not drawn
+    // from: the player is told, and the game goes on with the next list.
+    void lockedListIsNotDrawnFrom()
+    {
+        GameFixture f;
+        const QByteArray before = f.file("tesmodat.1");
+        const SafeFile::Lock other(f.dir, "tesmodat.1");
+        QVERIFY(other.held());
+        f.game->Form_Load();
+        QCOMPARE(f.window.boxes.size(), 1);
+        QCOMPARE(f.window.boxes[0].text,
+                 QStringLiteral("Il file delle parole \"tesmodat.1\" è in uso da un'altra copia del gioco."));
+        QCOMPARE(f.file("tesmodat.1"), before);
+        QCOMPARE(f.state().Dictionary, qint16(2));
+        QVERIFY(!f.game->ended());
+    }
+
+    // A list that turns read-only in the middle of a game still gives its
+    // words; the player is told once that they cannot be marked, and again
+    // only after the marks have worked once more.
+    void readOnlyListStillPlays()
+    {
+        StartedGame f({"PIANO", "CASSA", "OPERA", "PIZZA"});
+        const QString path = f.dir.filePath("tesmodat.1");
+        const QByteArray marked = f.file("tesmodat.1");
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+        QStringList solutions{f.state().Solution};
+        for (int i = 0; i < 3; ++i) {
+            f.play(f.state().Solution);
+            solutions << f.state().Solution;
+        }
+        QCOMPARE(f.window.boxes.size(), 1);
+        QCOMPARE(f.window.boxes[0].text,
+                 QStringLiteral("Il file delle parole \"tesmodat.1\" non si può scrivere: le parole estratte "
+                                "non si possono segnare come già uscite e possono tornare."));
+        QCOMPARE(f.file("tesmodat.1"), marked);
+        QCOMPARE(f.state().Dictionary, qint16(1));
+        QVERIFY(!f.game->ended());
+        QVERIFY(solutions.size() == 4 && !solutions.last().isEmpty());
+
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        f.play(f.state().Solution);
+        QCOMPARE(f.file("tesmodat.1").count('*'), 2);
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        f.play(f.state().Solution);
+        QCOMPARE(f.window.boxes.size(), 2);
     }
 
     void listFoundWhateverItsCase()

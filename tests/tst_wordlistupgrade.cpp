@@ -107,6 +107,30 @@ private slots:
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);
     }
 
+    // What a copy or an upgrade killed half-way left beside the list goes at
+    // the next run, whether that run copies or upgrades; other files stay.
+    void leftoversOfAKilledRunCleared_data()
+    {
+        QTest::addColumn<bool>("playerHasList");
+        QTest::newRow("copy") << false;
+        QTest::newRow("upgrade") << true;
+    }
+    void leftoversOfAKilledRunCleared()
+    {
+        QFETCH(bool, playerHasList);
+        QTemporaryDir player;
+        const QDir folder(player.path());
+        const QByteArray list = TestFiles::wordList({"ABACO", "BANCO", "CANTO"});
+        TestFiles::write(m_dir.path(), "tesmodat.1", list);
+        if (playerHasList)
+            TestFiles::write(folder, "tesmodat.1", TestFiles::wordList({"ABACO", "BANCO"}, {"BANCO"}));
+        TestFiles::write(folder, "tesmodat.1.tmp-Ab12Cd", list.left(8));
+        TestFiles::write(folder, "tesmodat.1.bak", "kept");
+        QCOMPARE(WordListUpgrade::place(path("tesmodat.1"), folder),
+                 playerHasList ? WordListUpgrade::Placed::Upgraded : WordListUpgrade::Placed::Copied);
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), (QStringList{"tesmodat.1", "tesmodat.1.bak"}));
+    }
+
     // Something other than a list under the list's name in the player's
     // folder is left alone: nothing written through a link, nothing created
     // where a dangling link points, no wait on a pipe.

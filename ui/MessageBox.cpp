@@ -9,6 +9,8 @@
 
 namespace {
 
+bool ending = false;
+
 // Swallows Escape, so a question can only be answered with its buttons.
 class NoEscape : public QObject
 {
@@ -26,6 +28,8 @@ public:
 GameWindow::Answer showMessageBox(QWidget *parent, const QString &text, const QString &title,
                                   GameWindow::Buttons buttons)
 {
+    if (ending)
+        return buttons == GameWindow::Buttons::Ok ? GameWindow::Answer::Ok : GameWindow::Answer::No;
     QMessageBox box(parent);
     box.setWindowTitle(title);
     box.setText(text);
@@ -48,6 +52,11 @@ GameWindow::Answer showMessageBox(QWidget *parent, const QString &text, const QS
     box.installEventFilter(&noEscape);
     do {
         box.exec();
-    } while (box.clickedButton() != yes && box.clickedButton() != no);
+    } while (box.clickedButton() != yes && box.clickedButton() != no && !ending);
     return box.clickedButton() == yes ? GameWindow::Answer::Yes : GameWindow::Answer::No;
+}
+
+void endMessageBoxes()
+{
+    ending = true;
 }

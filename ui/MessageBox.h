@@ -10,3 +10,8 @@ class QWidget;
 // The game's own message boxes: modal, no icon, Italian buttons.
 GameWindow::Answer showMessageBox(QWidget *parent, const QString &text, const QString &title,
                                   GameWindow::Buttons buttons);
+
+// The program is ending (its windows closed, its event loops told to end):
+// a box open now gives up waiting and later ones are not shown; a question
+// then reads as "No".
+void endMessageBoxes();

@@ -9,9 +9,12 @@
 // - TESMO_DRIVE=game: guesses a word that is never right until the game is
 //   over and answers "No" to another game;
 // - TESMO_DRIVE=row: guesses once (a rated row), opens the high-score table,
-//   reports it and closes it with its "OK", then presses "Fine".
+//   reports it and closes it with its "OK", then presses "Fine";
+// - TESMO_DRIVE=question: plays as "game" does, but leaves the end-of-game
+//   question open and reports QUESTION, for a test to end the program there.
+// In "game" and "question", TESMO_DRIVE_WORD (if any) is the first guess.
 // Every message box that opens is reported and answered ("No" when it asks,
-// otherwise its first button). Reports go to standard output, one a line:
+// otherwise its first button); the congratulations are closed with "OK". Reports go to standard output, one a line:
 //   BOX|<title>|<text>      NAME|<text of the name box>      TABLE|<title>
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,6 +23,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -46,6 +50,13 @@ bool answerBox()
         auto *box = qobject_cast<QMessageBox *>(window);
         if (!box || !box->isVisible() || box->buttons().isEmpty())
             continue;
+        if (qEnvironmentVariable("TESMO_DRIVE") == QLatin1String("question")
+            && box->text().startsWith(QLatin1String("Mi spiace"))) {
+            static bool reported = false;
+            if (!std::exchange(reported, true))
+                report(QStringLiteral("QUESTION|") + box->text());
+            return true;
+        }
         report(QStringLiteral("BOX|%1|%2").arg(box->windowTitle(), box->text()));
         QAbstractButton *answer = box->buttons().constFirst();
         for (QAbstractButton *button : box->buttons()) {
@@ -63,6 +74,12 @@ bool busy = false;  // a click of ours is still running (a box of its own is ope
 void step()
 {
     static bool named = false;
+    // A word found in the first manches shows the congratulations: closed with its "OK".
+    if (QWidget *congratulations = visibleWindow(QStringLiteral("Form2"))) {
+        if (auto *ok = congratulations->findChild<QAbstractButton *>(QStringLiteral("Command3d1")))
+            ok->click();
+        return;
+    }
     if (answerBox() || busy)
         return;
     QWidget *main = visibleWindow(QStringLiteral("Form1"));
@@ -103,8 +120,11 @@ void step()
                 table->findChild<QAbstractButton *>(QStringLiteral("Command3d1"))->click();
                 ++row;
             }
-        } else if (qEnvironmentVariable("TESMO_DRIVE") == QLatin1String("game")) {
-            guess->setText(QStringLiteral("12345"));
+        } else if (qEnvironmentVariable("TESMO_DRIVE") == QLatin1String("game")
+                   || qEnvironmentVariable("TESMO_DRIVE") == QLatin1String("question")) {
+            static bool first = true;
+            const QString word = qEnvironmentVariable("TESMO_DRIVE_WORD");
+            guess->setText(std::exchange(first, false) && !word.isEmpty() ? word : QStringLiteral("12345"));
             accept->click();
         } else {
             fine->click();
