@@ -6,6 +6,7 @@
 #include "storage/WordList.h"
 #include "storage/WordListUpgrade.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -94,8 +95,9 @@ QDir pin(const QDir &dir)
 
 QString failureMessage(const QString &folder)
 {
-    return QStringLiteral("Il gioco non può scrivere le sue parole, le impostazioni e i record: "
-                          "la cartella \"%1\" non si può creare o non si può scrivere.")
+    return QCoreApplication::translate("ProgramFolder",
+                                       "Il gioco non può scrivere le sue parole, le impostazioni e i record: "
+                                       "la cartella \"%1\" non si può creare o non si può scrivere.")
         .arg(QDir::toNativeSeparators(folder));
 }
 

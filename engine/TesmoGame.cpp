@@ -26,7 +26,7 @@
 namespace {
 
 const QString Blank5 = QStringLiteral("     ");
-const QString TitleFinePartita = QStringLiteral("Tesmo - Fine Partita");
+const char *const TitleFinePartita = QT_TRANSLATE_NOOP("TesmoGame", "Tesmo - Fine Partita");
 
 
 constexpr int FirstHiddenCell = 5 * Rules::FewRows;  // the first cell of the row only the six-row mode shows
@@ -61,9 +61,10 @@ void TesmoGame::Form_Load()
             files << WordList::fileName(list.number);
         SafeFile::removeLeftovers(m_s.programDir, files);
         w.fillLists();
-        w.setDictionaryIndex(0);
-        Combo1_Click(0);
-        g.Dictionary = 1;
+        const int first = firstListIndex();
+        w.setDictionaryIndex(first);
+        Combo1_Click(first);
+        g.Dictionary = static_cast<qint16>(first + 1);
     }
     w.setProductMenuVisible(false);
 
@@ -115,8 +116,8 @@ void TesmoGame::endOfGame()
     GameWindow &w = *m_s.window;
     AGGIORNATEMPO();
     const GameWindow::Answer answer = w.messageBox(
-        QStringLiteral("Mi spiace, la risposta è errata! Il gioco finisce qua, vuoi fare un'altra partitina?"),
-        TitleFinePartita, GameWindow::Buttons::YesNo);
+        tr("Mi spiace, la risposta è errata! Il gioco finisce qua, vuoi fare un'altra partitina?"),
+        tr(TitleFinePartita), GameWindow::Buttons::YesNo);
     w.setMainEnabled(false);
     m_state.PlayerName = w.playerNameText();
     m_resultPending = true;
@@ -194,9 +195,9 @@ bool TesmoGame::saveSettings()
 
 void TesmoGame::reportSaveFailure(const QString &path, SafeFile::Error error)
 {
-    m_s.window->messageBox(QStringLiteral("Il file \"%1\" non si può salvare: %2.")
+    m_s.window->messageBox(tr("Il file \"%1\" non si può salvare: %2.")
                                .arg(QFileInfo(path).fileName(), SafeFile::reason(error)),
-                           QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+                           tr("TESMO"), GameWindow::Buttons::Ok);
 }
 
 void TesmoGame::loadHighScores(const QString &path)
@@ -213,6 +214,19 @@ void TesmoGame::Records_Click()
 
 // ---------------------------------------------------------------- words
 
+int TesmoGame::firstListIndex()
+{
+    // A game starts on the word list of the player's language, named by the
+    // catalogue in force; with none (or a name of no list), on the first.
+    const QString name = tr("Italiano", "the entry of \"Dizionario\" a game starts on: the word list in this "
+                                        "language, as tools/wordlists/lists.tsv names it");
+    for (int i = 0; i < WordLists::Count; ++i) {
+        if (QString::fromUtf8(WordLists::All[i].name) == name)
+            return i;
+    }
+    return 0;
+}
+
 QString TesmoGame::listFileName() const
 {
     return WordList::fileName(m_state.Dictionary);
@@ -226,8 +240,8 @@ bool TesmoGame::drawWord(QString *failure)
     const SafeFile::Lock lock(m_s.programDir, name);
     const QString path = FileNames::resolve(m_s.programDir, name);
     const WordList::DrawResult result = WordList::drawFromFile(path, m_s.random->next(), [this] {
-        m_s.window->messageBox(QStringLiteral("Le parole sono state tutte estratte 'OK' per ripeterle"),
-                               QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+        m_s.window->messageBox(tr("Le parole sono state tutte estratte 'OK' per ripeterle"),
+                               tr("TESMO"), GameWindow::Buttons::Ok);
     });
     switch (result.status) {
     case WordList::DrawStatus::Ok:
@@ -235,19 +249,19 @@ bool TesmoGame::drawWord(QString *failure)
         m_s.window->setGuessText(QString());
         return true;
     case WordList::DrawStatus::Missing:
-        *failure = QStringLiteral("Manca il file delle parole \"%1\" nella cartella del gioco.").arg(name);
+        *failure = tr("Manca il file delle parole \"%1\" nella cartella del gioco.").arg(name);
         return false;
     case WordList::DrawStatus::CannotOpen:
-        *failure = QStringLiteral("Il file delle parole \"%1\" non si può aprire in lettura e scrittura.").arg(name);
+        *failure = tr("Il file delle parole \"%1\" non si può aprire in lettura e scrittura.").arg(name);
         return false;
     case WordList::DrawStatus::NoRecords:
-        *failure = QStringLiteral("Il file delle parole \"%1\" non contiene nessuna parola.").arg(name);
+        *failure = tr("Il file delle parole \"%1\" non contiene nessuna parola.").arg(name);
         return false;
     case WordList::DrawStatus::ReadError:
-        *failure = QStringLiteral("Il file delle parole \"%1\" non si può leggere.").arg(name);
+        *failure = tr("Il file delle parole \"%1\" non si può leggere.").arg(name);
         return false;
     case WordList::DrawStatus::WriteError:
-        *failure = QStringLiteral("Il file delle parole \"%1\" non si può scrivere.").arg(name);
+        *failure = tr("Il file delle parole \"%1\" non si può scrivere.").arg(name);
         return false;
     }
     return false;
@@ -267,7 +281,7 @@ void TesmoGame::ESTRAIPAROLA()
             return;
         }
         tried.append(m_state.Dictionary);
-        m_s.window->messageBox(failure, QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+        m_s.window->messageBox(failure, tr("TESMO"), GameWindow::Buttons::Ok);
         qint16 next = 0;
         if (m_lastGoodDictionary != 0 && !tried.contains(m_lastGoodDictionary))
             next = m_lastGoodDictionary;
@@ -350,9 +364,8 @@ void TesmoGame::Command3d2_Click()
             g.Guess = g.Solution;
             VALUTARIGA();
             if (g.Manche < Rules::Manches) {
-                w.messageBox(QStringLiteral("La risposta è errata, clicca OK per la manche N.")
-                                 + QString::number(g.Manche + 1),
-                             TitleFinePartita, GameWindow::Buttons::Ok);
+                w.messageBox(tr("La risposta è errata, clicca OK per la manche N.%1").arg(g.Manche + 1),
+                             tr(TitleFinePartita), GameWindow::Buttons::Ok);
             }
             Form_Load();
             if (m_ended)
@@ -449,7 +462,7 @@ void TesmoGame::AGGIORNATEMPO()
 
     const double seconds = Scoring::secondsBetween(m_state.MancheStart, m_mancheStartDay, now, today);
     m_state.Elapsed = static_cast<qint32>(std::min(Scoring::roundHalfEven(seconds), double(std::numeric_limits<qint32>::max())));
-    m_s.window->setElapsedText(QString::number(m_state.Elapsed) + QStringLiteral(" Sec"));
+    m_s.window->setElapsedText(tr("%1 Sec").arg(m_state.Elapsed));
     m_s.window->setPointsText(QString::number(m_state.Points));
 }
 
@@ -563,7 +576,7 @@ void TesmoGame::LEGGIINI()
     const SafeFile::ReadResult file =
         SafeFile::read(FileNames::resolve(m_s.programDir, QString::fromLatin1(Settings::FileName)), Rules::SettingsReadLimit);
     if (file.error == SafeFile::Error::Missing) {
-        m_state.PlayerName = QStringLiteral("ANONIMO");
+        m_state.PlayerName = tr("ANONIMO", "the name of a player who has not given one");
         return;
     }
     // A name that cannot be used as a file (a link, a folder, a pipe) is
@@ -641,8 +654,8 @@ void TesmoGame::changeAttempts(int attempts)
     if (m_ended || m_state.MaxAttempts == attempts)
         return;
     GameWindow &w = *m_s.window;
-    w.messageBox(QStringLiteral("Si inizia una nuova partita cambiando il numero di tentativi!"),
-                 QStringLiteral("Tesmo 2009"), GameWindow::Buttons::Ok);
+    w.messageBox(tr("Si inizia una nuova partita cambiando il numero di tentativi!"),
+                 tr("Tesmo 2009"), GameWindow::Buttons::Ok);
     w.focusGuess();
     showAttemptRows(attempts);
     m_state.MaxAttempts = static_cast<qint16>(attempts);
@@ -656,7 +669,8 @@ void TesmoGame::changeAttempts(int attempts)
 
 // ---------------------------------------------------------------- menus and links
 
-const QString TesmoGame::QuickHelp = QStringLiteral(
+namespace {
+const char QuickHelpSource[] = QT_TRANSLATE_NOOP("TesmoGame",
     "Tesmo è un videogioco ispirato alla omonima trasmissione televisiva. Il gioco consiste nell'indovinare "
     "una parola di 5 caratteri nascosta dietro a cinque caselle. L'unico aiuto è che viene mostrata una "
     "lettera scoperta all'inizio del gioco. Si possono immettere quattro tentativi di soluzione, ogni volta "
@@ -666,11 +680,14 @@ const QString TesmoGame::QuickHelp = QStringLiteral(
     "lettera vengono assegnati alcuni punti e quando viene indovinata la parola vengono assegnati altri "
     "punti sempre in funzione del tempo impiegato. Se (dopo 4 (o 5) tentativi) non si indovina la frase il "
     "gioco passa alla manche successiva, dopo la quinta manche il gioco termina.");
+} // namespace
+
+const QString TesmoGame::QuickHelp = QString::fromUtf8(QuickHelpSource);
 
 void TesmoGame::Aiuto_Click()
 {
     if (!m_ended)
-        m_s.window->messageBox(QuickHelp, QStringLiteral("Tesmo - Help"), GameWindow::Buttons::Ok);
+        m_s.window->messageBox(tr(QuickHelpSource), tr("Tesmo - Help"), GameWindow::Buttons::Ok);
 }
 
 void TesmoGame::openTarget(const QString &commandLine)
@@ -680,10 +697,10 @@ void TesmoGame::openTarget(const QString &commandLine)
         return;
     // The target is what follows the command word "Start".
     const QString target = commandLine.section(QLatin1Char(' '), 1, -1, QString::SectionSkipEmpty);
-    const QString reason = opened == GameWindow::Opened::NoFile ? QStringLiteral("il file non c'è")
-                                                                 : QStringLiteral("manca un programma che lo apra");
-    m_s.window->messageBox(QStringLiteral("Non si può aprire \"%1\": %2.").arg(target, reason),
-                           QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+    const QString reason = opened == GameWindow::Opened::NoFile ? tr("il file non c'è")
+                                                                 : tr("manca un programma che lo apra");
+    m_s.window->messageBox(tr("Non si può aprire \"%1\": %2.").arg(target, reason),
+                           tr("TESMO"), GameWindow::Buttons::Ok);
 }
 
 void TesmoGame::MenuAiuto1_Click()
