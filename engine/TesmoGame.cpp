@@ -705,7 +705,7 @@ void TesmoGame::openTarget(const QString &commandLine)
 
 void TesmoGame::MenuAiuto1_Click()
 {
-    openTarget(QStringLiteral("Start tesmo.htm"));
+    openTarget(QStringLiteral("Start ") + tr("tesmo.htm", "the help page's file: the one in this language, beside it in data/"));
 }
 
 void TesmoGame::MenuMail_Click()

@@ -682,5 +682,10 @@ Qt&apos;s own options, such as -platform and -style, are accepted too.
         <source>Non si può aprire &quot;%1&quot;: %2.</source>
         <translation>Cannot open &quot;%1&quot;: %2.</translation>
     </message>
+    <message>
+        <source>tesmo.htm</source>
+        <comment>the help page&apos;s file: the one in this language, beside it in data/</comment>
+        <translation>tesmo.en.htm</translation>
+    </message>
 </context>
 </TS>

@@ -135,7 +135,8 @@ private slots:
     }
 
     // In every shipped language, a fresh game starts on the word list of
-    // that language, and every text fits its control in the designed layout.
+    // that language, its help page is there, and every text fits its control
+    // in the designed layout.
     void textsFitTheirControls_data()
     {
         QTest::addColumn<QString>("language");
@@ -156,6 +157,9 @@ private slots:
         {
             Game game;
             QCOMPARE(game.form->Combo1->currentText(), firstList);
+            // The help page in the same language is shipped.
+            const QString page = QCoreApplication::translate("TesmoGame", "tesmo.htm");
+            QVERIFY2(QFileInfo::exists(QStringLiteral(TESMO_DATA_DIR "/") + page), qPrintable(page));
             game.form->game().AGGIORNATEMPO();
             game.form->game().Command3d3_Click();
             QVERIFY(game.form->form4());
