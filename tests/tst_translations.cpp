@@ -27,6 +27,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -135,8 +137,9 @@ private slots:
     }
 
     // In every shipped language, a fresh game starts on the word list of
-    // that language, its help page is there, and every text fits its control
-    // in the designed layout.
+    // that language, its help page is there, every text fits its control in
+    // the designed layout, and no two controls of a window or entries of a
+    // menu share an accelerator.
     void textsFitTheirControls_data()
     {
         QTest::addColumn<QString>("language");
@@ -167,7 +170,7 @@ private slots:
             congratulations->prepare();
             Form3 about(game.form.get(), [](const QString &) {}, [](bool) {});
             for (QWidget *window : QList<QWidget *>{game.form.get(), game.form->form4(), congratulations, &about})
-                clipped += clippedTexts(window);
+                clipped += clippedTexts(window) + repeatedAccelerators(window);
         }
         QCoreApplication::removeTranslator(&catalogue);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
@@ -249,6 +252,41 @@ private slots:
 
 private:
     QTranslator m_pseudo;
+
+    // The accelerators used twice in a window (its menu bar and controls) or
+    // in one of its menus; hidden entries are left out.
+    static QStringList repeatedAccelerators(QWidget *window)
+    {
+        QList<QStringList> groups{{}};
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+            if (button->window() == window)
+                groups[0] << button->text();
+        }
+        if (auto *main = qobject_cast<QMainWindow *>(window)) {
+            for (QAction *title : main->menuBar()->actions()) {
+                groups[0] << title->text();
+                QStringList entries;
+                for (QAction *entry : title->menu()->actions())
+                    entries << (entry->isVisible() ? entry->text() : QString());
+                groups << entries;
+            }
+        }
+        QStringList repeated;
+        for (const QStringList &group : std::as_const(groups)) {
+            QHash<QChar, QString> taken;
+            for (const QString &text : group) {
+                const qsizetype at = QString(text).replace(QStringLiteral("&&"), QStringLiteral("__")).indexOf(u'&');
+                if (at < 0 || at + 1 >= text.size())
+                    continue;
+                const QChar key = text.at(at + 1).toLower();
+                if (taken.contains(key))
+                    repeated << QStringLiteral("%1: \"%2\" and \"%3\" both take Alt+%4")
+                                    .arg(window->objectName(), taken[key], text, key);
+                taken.insert(key, text);
+            }
+        }
+        return repeated;
+    }
 
     // The controls of a window whose text is wider than they are.
     static QStringList clippedTexts(QWidget *window)
