@@ -22,6 +22,7 @@
 #include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
+#include "WordLists.h"
 
 #include <QApplication>
 #include <QFile>
@@ -166,6 +167,11 @@ int main(int argc, char *argv[])
     };
     for (size_t i = 0; i < std::size(players); ++i)
         table[i] = HighScores::Entry{QString::fromLatin1(players[i].first), players[i].second};
+    // The same word in every list: each language starts on its own.
+    for (const WordLists::List &list : WordLists::All) {
+        if (!write(dir, QStringLiteral("tesmodat.%1").arg(list.number), "PIANO.\r\n"))
+            return 1;
+    }
     if (!write(dir, QStringLiteral("tesmodat.1"), "PIANO.\r\n")
         || !write(dir, QStringLiteral("TESMO.HIS"), HighScores::serialize(table))
         || !write(dir, QStringLiteral("Tesmo.ini"), "Nome=LUCIA\r\nSuono=1\r\nTentativi=5\r\n"))
