@@ -279,13 +279,17 @@ private slots:
                 QTest::qSleep(int(step.pause * 1000));
             }
             QTest::qSleep(int(bellLength * 1000) + 300);
-            QElapsedTimer replaced;
-            player.play(QStringLiteral("Tesmo-1.wav"));
-            replaced.start();
-            QTest::qSleep(100);
-            player.play(QStringLiteral("No.wav"));
-            replacedAfter = replaced.nsecsElapsed() / 1e9;
-            QTest::qSleep(600);
+            // A clip cut short, once: the player's, whatever the language (the
+            // English "No" starts too softly to be heard joined to the cut).
+            if (language.isEmpty()) {
+                QElapsedTimer replaced;
+                player.play(QStringLiteral("Tesmo-1.wav"));
+                replaced.start();
+                QTest::qSleep(100);
+                player.play(QStringLiteral("No.wav"));
+                replacedAfter = replaced.nsecsElapsed() / 1e9;
+                QTest::qSleep(600);
+            }
             // The program ends right after starting its goodbye.
             player.play(QStringLiteral("Ciao-1.wav"));
         }
@@ -304,7 +308,9 @@ private slots:
         for (const Step &step : steps)
             if (!step.heard.isEmpty())
                 expected << step.heard;
-        expected << "replaced" << spoken(QStringLiteral("Ciao-1.wav"));
+        if (language.isEmpty())
+            expected << "replaced";
+        expected << spoken(QStringLiteral("Ciao-1.wav"));
         QStringList got;
         for (const Burst &b : heard)
             got << QStringLiteral("%1 s").arg(b.seconds(), 0, 'f', 3);
@@ -317,10 +323,10 @@ private slots:
             double length;
             if (name == "replaced") {
                 // The first clip's start, then the new clip whole, right away.
-                const Reference &no = reference(spoken(QStringLiteral("No.wav")));
+                const Reference &no = reference("No.wav");
                 length = replacedAfter + double(no.sound.last) / Rate;
                 const Burst tail{heard[i].last - (no.sound.last - no.sound.first), heard[i].last};
-                QCOMPARE(recognise(recording, tail), spoken(QStringLiteral("No.wav")));
+                QCOMPARE(recognise(recording, tail), QStringLiteral("No.wav"));
             } else {
                 length = reference(name).sound.seconds();
                 QCOMPARE(recognise(recording, heard[i]), name);
