@@ -3,14 +3,27 @@
 
 #include "app/CommandLine.h"
 
+#include "app/Language.h"
+
 #include <QCommandLineParser>
 #include <QStringList>
+#include <QTranslator>
 
 #include <cstdio>
 
 namespace {
 
 constexpr int UsageError = 2;
+
+// The answers are given before the application object exists, which a
+// translator needs to be installed: the catalogue is asked directly.
+const QTranslator *catalogue = nullptr;
+
+QString text(const char *source)
+{
+    const QString translated = catalogue ? catalogue->translate("CommandLine", source) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+}
 
 void print(FILE *stream, const QString &text)
 {
@@ -35,9 +48,9 @@ constexpr QtOption QtOptions[] = {
 
 QString usage(const QList<QCommandLineOption> &options)
 {
-    QString text = QStringLiteral("Uso: tesmo [opzioni]\n\n"
-                                  "Tesmo, il gioco della parola nascosta di cinque lettere.\n\n"
-                                  "Opzioni:\n");
+    QString help = text(QT_TRANSLATE_NOOP("CommandLine", "Uso: tesmo [opzioni]\n\n"
+                                                         "Tesmo, il gioco della parola nascosta di cinque lettere.\n\n"
+                                                         "Opzioni:\n"));
     for (const QCommandLineOption &option : options) {
         if (option.flags() & QCommandLineOption::HiddenFromHelp)
             continue;
@@ -59,10 +72,10 @@ QString usage(const QList<QCommandLineOption> &options)
             line += word;
             width += int(word.size());
         }
-        text += line + u'\n';
+        help += line + u'\n';
     }
-    text += QStringLiteral("\nSono accettate anche le opzioni di Qt, come -platform e -style.\n");
-    return text;
+    help += text(QT_TRANSLATE_NOOP("CommandLine", "\nSono accettate anche le opzioni di Qt, come -platform e -style.\n"));
+    return help;
 }
 
 // An option's name as the player typed it, dashes included.
@@ -82,18 +95,27 @@ namespace CommandLine {
 
 std::optional<int> answer(int argc, char **argv, Options *options)
 {
+    QTranslator translator;
+    if (Language::load(&translator, Language::choose()))
+        catalogue = &translator;
+    struct Forget
+    {
+        ~Forget() { catalogue = nullptr; }
+    } forget;
+
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Mostra questo aiuto ed esce."));
+                                  text(QT_TRANSLATE_NOOP("CommandLine", "Mostra questo aiuto ed esce.")));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Mostra il nome e la versione del gioco ed esce."));
+                                     text(QT_TRANSLATE_NOOP("CommandLine", "Mostra il nome e la versione del gioco ed esce.")));
     const QCommandLineOption colourBlind(QStringLiteral("daltonici"),
-                                         QStringLiteral("Colora le caselle per chi distingue male i colori: "
-                                                        "arancione la lettera che è altrove, blu la lettera "
-                                                        "assente (invece di verde e rosso)."));
+                                         text(QT_TRANSLATE_NOOP("CommandLine",
+                                                                "Colora le caselle per chi distingue male i colori: "
+                                                                "arancione la lettera che è altrove, blu la lettera "
+                                                                "assente (invece di verde e rosso).")));
     QList<QCommandLineOption> known{help, version, colourBlind};
     for (const QtOption &qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
@@ -109,9 +131,9 @@ std::optional<int> answer(int argc, char **argv, Options *options)
     parser.addOptions(known);
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        print(stderr, unknown.isEmpty() ? QStringLiteral("tesmo: opzione sbagliata (%1)\n").arg(parser.errorText())
-                                        : QStringLiteral("tesmo: opzione sconosciuta: %1\n").arg(asTyped(arguments, unknown.first())));
-        print(stderr, QStringLiteral("Le opzioni sono elencate da: tesmo --help\n"));
+        print(stderr, unknown.isEmpty() ? text(QT_TRANSLATE_NOOP("CommandLine", "tesmo: opzione sbagliata (%1)\n")).arg(parser.errorText())
+                                        : text(QT_TRANSLATE_NOOP("CommandLine", "tesmo: opzione sconosciuta: %1\n")).arg(asTyped(arguments, unknown.first())));
+        print(stderr, text(QT_TRANSLATE_NOOP("CommandLine", "Le opzioni sono elencate da: tesmo --help\n")));
         return UsageError;
     }
     if (parser.isSet(help)) {
@@ -123,8 +145,8 @@ std::optional<int> answer(int argc, char **argv, Options *options)
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        print(stderr, QStringLiteral("tesmo: argomento inatteso: %1\n").arg(parser.positionalArguments().first()));
-        print(stderr, QStringLiteral("Le opzioni sono elencate da: tesmo --help\n"));
+        print(stderr, text(QT_TRANSLATE_NOOP("CommandLine", "tesmo: argomento inatteso: %1\n")).arg(parser.positionalArguments().first()));
+        print(stderr, text(QT_TRANSLATE_NOOP("CommandLine", "Le opzioni sono elencate da: tesmo --help\n")));
         return UsageError;
     }
     options->colourBlind = parser.isSet(colourBlind);

@@ -6,6 +6,7 @@
 #include "storage/WordList.h"
 #include "storage/WordListUpgrade.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -141,13 +142,15 @@ QDir pin(const QDir &dir)
 
 QString failureMessage(const QString &folder, SafeFile::Error error)
 {
-    const QString start = QStringLiteral("Il gioco non può scrivere le sue parole, le impostazioni e i record: ");
     if (folder.isEmpty())
-        return start + QStringLiteral("non si trova la cartella personale dell'utente (HOME).");
+        return QCoreApplication::translate("ProgramFolder", "Il gioco non può scrivere le sue parole, le impostazioni e i record: "
+                                                            "non si trova la cartella personale dell'utente (HOME).");
+    const QString shown = QDir::toNativeSeparators(folder);
     if (error == SafeFile::Error::DiskFull)
-        return start + QStringLiteral("il disco della cartella \"%1\" è pieno.").arg(QDir::toNativeSeparators(folder));
-    return start + QStringLiteral("la cartella \"%1\" non si può creare o non si può scrivere.")
-                       .arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("ProgramFolder", "Il gioco non può scrivere le sue parole, le impostazioni e i record: "
+                                                            "il disco della cartella \"%1\" è pieno.").arg(shown);
+    return QCoreApplication::translate("ProgramFolder", "Il gioco non può scrivere le sue parole, le impostazioni e i record: "
+                                                        "la cartella \"%1\" non si può creare o non si può scrivere.").arg(shown);
 }
 
 } // namespace ProgramFolder

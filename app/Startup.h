@@ -3,11 +3,16 @@
 
 #pragma once
 
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
 // What the program sets up once its application object exists and before
-// any window: its name, Qt's own strings in Italian (the text boxes' context
-// menus) whatever the desktop's language, and the designed fonts.
+// any window: its name, the language it speaks (the first of the desktop's
+// that it has, Italian otherwise) with Qt's own strings in it (the text
+// boxes' context menus), and the designed fonts. Returns the language.
 namespace Startup {
 
-void prepareApplication();
+QString prepareApplication(const QStringList &languages = QLocale::system().uiLanguages());
 
 } // namespace Startup

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/CommandLine.h"
+#include "app/Language.h"
 #include "app/ProgramFolder.h"
 #include "app/SessionEnd.h"
 #include "app/Startup.h"
@@ -22,7 +23,7 @@ int main(int argc, char *argv[])
     Fonts::preload();
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(TESMO_APP_ID));
-    Startup::prepareApplication();
+    const QString language = Startup::prepareApplication();
 
     // The program's folder holds the word lists and the files the game
     // writes; it is also the folder the game works in. Voices and pages are
@@ -31,7 +32,7 @@ int main(int argc, char *argv[])
         QCoreApplication::applicationDirPath(), QStringLiteral(TESMO_DATA_FROM_BIN), ProgramFolder::userFolder());
     if (!folders.ok) {
         showMessageBox(nullptr, ProgramFolder::failureMessage(
-                           folders.homeless ? QString() : folders.program.absolutePath(), folders.error), QStringLiteral("TESMO"),
+                           folders.homeless ? QString() : folders.program.absolutePath(), folders.error), QCoreApplication::translate("ProgramFolder", "TESMO"),
                        GameWindow::Buttons::Ok);
         return 1;
     }
@@ -41,7 +42,7 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     SystemRandom random;
-    OpenAlSoundPlayer sound(folders.installed);
+    OpenAlSoundPlayer sound(folders.installed, language == QLatin1String(Language::Own) ? QString() : language);
 
     Form1 form(Form1::Services{&clock, &random, &sound, program, folders.installed.absolutePath()});
     if (options.colourBlind)

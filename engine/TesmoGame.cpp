@@ -26,7 +26,7 @@
 namespace {
 
 const QString Blank5 = QStringLiteral("     ");
-const QString TitleFinePartita = QStringLiteral("Tesmo - Fine Partita");
+const char *const TitleFinePartita = QT_TRANSLATE_NOOP("TesmoGame", "Tesmo - Fine Partita");
 
 
 constexpr int FirstHiddenCell = 5 * Rules::FewRows;  // the first cell of the row only the six-row mode shows
@@ -61,9 +61,10 @@ void TesmoGame::Form_Load()
             files << WordList::fileName(list.number);
         SafeFile::removeLeftovers(m_s.programDir, files);
         w.fillLists();
-        w.setDictionaryIndex(0);
-        Combo1_Click(0);
-        g.Dictionary = 1;
+        const int first = firstListIndex();
+        w.setDictionaryIndex(first);
+        Combo1_Click(first);
+        g.Dictionary = static_cast<qint16>(first + 1);
     }
     w.setProductMenuVisible(false);
 
@@ -116,8 +117,8 @@ void TesmoGame::endOfGame()
     AGGIORNATEMPO();
     m_atEndQuestion = true;
     const GameWindow::Answer answer = w.messageBox(
-        QStringLiteral("Mi spiace, la risposta è errata! Il gioco finisce qua, vuoi fare un'altra partitina?"),
-        TitleFinePartita, GameWindow::Buttons::YesNo);
+        tr("Mi spiace, la risposta è errata! Il gioco finisce qua, vuoi fare un'altra partitina?"),
+        tr(TitleFinePartita), GameWindow::Buttons::YesNo);
     m_atEndQuestion = false;
     if (m_ended)
         return;  // the session ended at the question, and the result was kept then
@@ -215,9 +216,9 @@ bool TesmoGame::saveSettings()
 
 void TesmoGame::reportSaveFailure(const QString &path, SafeFile::Error error)
 {
-    m_s.window->messageBox(QStringLiteral("Il file \"%1\" non si può salvare: %2.")
+    m_s.window->messageBox(tr("Il file \"%1\" non si può salvare: %2.")
                                .arg(QFileInfo(path).fileName(), SafeFile::reason(error)),
-                           QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+                           tr("TESMO"), GameWindow::Buttons::Ok);
 }
 
 void TesmoGame::loadHighScores(const QString &path)
@@ -233,6 +234,19 @@ void TesmoGame::Records_Click()
 }
 
 // ---------------------------------------------------------------- words
+
+int TesmoGame::firstListIndex()
+{
+    // A game starts on the word list of the player's language, named by the
+    // catalogue in force; with none (or a name of no list), on the first.
+    const QString name = tr("Italiano", "the entry of \"Dizionario\" a game starts on: the word list in this "
+                                        "language, as tools/wordlists/lists.tsv names it");
+    for (int i = 0; i < WordLists::Count; ++i) {
+        if (QString::fromUtf8(WordLists::All[i].name) == name)
+            return i;
+    }
+    return 0;
+}
 
 QString TesmoGame::listFileName() const
 {
@@ -256,12 +270,12 @@ bool TesmoGame::drawWord(QString *failure)
     };
     WordList::DrawResult result = lockedDraw(WordList::WhenExhausted::Stop);
     if (!busy && result.status == WordList::DrawStatus::Exhausted) {
-        m_s.window->messageBox(QStringLiteral("Le parole sono state tutte estratte 'OK' per ripeterle"),
-                               QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+        m_s.window->messageBox(tr("Le parole sono state tutte estratte 'OK' per ripeterle"),
+                               tr("TESMO"), GameWindow::Buttons::Ok);
         result = lockedDraw(WordList::WhenExhausted::Release);
     }
     if (busy) {
-        *failure = QStringLiteral("Il file delle parole \"%1\" è in uso da un'altra copia del gioco.").arg(name);
+        *failure = tr("Il file delle parole \"%1\" è in uso da un'altra copia del gioco.").arg(name);
         return false;
     }
     // A list that can only be read still plays; the player is told once
@@ -269,10 +283,10 @@ bool TesmoGame::drawWord(QString *failure)
     if (result.status == WordList::DrawStatus::Ok) {
         if (result.unmarked && !m_unmarkedTold) {
             m_unmarkedTold = true;
-            m_s.window->messageBox(QStringLiteral("Il file delle parole \"%1\" non si può scrivere: le parole estratte "
+            m_s.window->messageBox(tr("Il file delle parole \"%1\" non si può scrivere: le parole estratte "
                                                   "non si possono segnare come già uscite e possono tornare.")
                                        .arg(name),
-                                   QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+                                   tr("TESMO"), GameWindow::Buttons::Ok);
         } else if (!result.unmarked) {
             m_unmarkedTold = false;
         }
@@ -283,20 +297,20 @@ bool TesmoGame::drawWord(QString *failure)
         m_s.window->setGuessText(QString());
         return true;
     case WordList::DrawStatus::Missing:
-        *failure = QStringLiteral("Manca il file delle parole \"%1\" nella cartella del gioco.").arg(name);
+        *failure = tr("Manca il file delle parole \"%1\" nella cartella del gioco.").arg(name);
         return false;
     case WordList::DrawStatus::CannotOpen:
-        *failure = QStringLiteral("Il file delle parole \"%1\" non si può aprire.").arg(name);
+        *failure = tr("Il file delle parole \"%1\" non si può aprire.").arg(name);
         return false;
     case WordList::DrawStatus::NoRecords:
-        *failure = QStringLiteral("Il file delle parole \"%1\" non contiene nessuna parola.").arg(name);
+        *failure = tr("Il file delle parole \"%1\" non contiene nessuna parola.").arg(name);
         return false;
     case WordList::DrawStatus::Exhausted:
     case WordList::DrawStatus::ReadError:
-        *failure = QStringLiteral("Il file delle parole \"%1\" non si può leggere.").arg(name);
+        *failure = tr("Il file delle parole \"%1\" non si può leggere.").arg(name);
         return false;
     case WordList::DrawStatus::WriteError:
-        *failure = QStringLiteral("Il file delle parole \"%1\" non si può scrivere.").arg(name);
+        *failure = tr("Il file delle parole \"%1\" non si può scrivere.").arg(name);
         return false;
     }
     return false;
@@ -316,7 +330,7 @@ void TesmoGame::ESTRAIPAROLA()
             return;
         }
         tried.append(m_state.Dictionary);
-        m_s.window->messageBox(failure, QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+        m_s.window->messageBox(failure, tr("TESMO"), GameWindow::Buttons::Ok);
         qint16 next = 0;
         if (m_lastGoodDictionary != 0 && !tried.contains(m_lastGoodDictionary))
             next = m_lastGoodDictionary;
@@ -399,9 +413,8 @@ void TesmoGame::Command3d2_Click()
             g.Guess = g.Solution;
             VALUTARIGA();
             if (g.Manche < Rules::Manches) {
-                w.messageBox(QStringLiteral("La risposta è errata, clicca OK per la manche N.")
-                                 + QString::number(g.Manche + 1),
-                             TitleFinePartita, GameWindow::Buttons::Ok);
+                w.messageBox(tr("La risposta è errata, clicca OK per la manche N.%1").arg(g.Manche + 1),
+                             tr(TitleFinePartita), GameWindow::Buttons::Ok);
             }
             Form_Load();
             if (m_ended)
@@ -485,7 +498,7 @@ void TesmoGame::AGGIORNATEMPO()
     // the word award nor gives time back.
     const double seconds = std::max(0.0, m_s.clock->steadySeconds() - m_attemptStart);
     m_state.Elapsed = static_cast<qint32>(std::min(Scoring::roundHalfEven(seconds), double(std::numeric_limits<qint32>::max())));
-    m_s.window->setElapsedText(QString::number(m_state.Elapsed) + QStringLiteral(" Sec"));
+    m_s.window->setElapsedText(tr("%1 Sec").arg(m_state.Elapsed));
     m_s.window->setPointsText(QString::number(m_state.Points));
 }
 
@@ -599,7 +612,7 @@ void TesmoGame::LEGGIINI()
     const SafeFile::ReadResult file =
         SafeFile::read(FileNames::resolve(m_s.programDir, QString::fromLatin1(Settings::FileName)), Rules::SettingsReadLimit);
     if (file.error == SafeFile::Error::Missing) {
-        m_state.PlayerName = QStringLiteral("ANONIMO");
+        m_state.PlayerName = tr("ANONIMO", "the name of a player who has not given one");
         return;
     }
     // A name that cannot be used as a file (a link, a folder, a pipe) is
@@ -677,8 +690,8 @@ void TesmoGame::changeAttempts(int attempts)
     if (m_ended || m_state.MaxAttempts == attempts)
         return;
     GameWindow &w = *m_s.window;
-    w.messageBox(QStringLiteral("Si inizia una nuova partita cambiando il numero di tentativi!"),
-                 QStringLiteral("Tesmo 2009"), GameWindow::Buttons::Ok);
+    w.messageBox(tr("Si inizia una nuova partita cambiando il numero di tentativi!"),
+                 tr("Tesmo 2009"), GameWindow::Buttons::Ok);
     if (m_ended)
         return;
     w.focusGuess();
@@ -694,7 +707,8 @@ void TesmoGame::changeAttempts(int attempts)
 
 // ---------------------------------------------------------------- menus and links
 
-const QString TesmoGame::QuickHelp = QStringLiteral(
+namespace {
+const char QuickHelpSource[] = QT_TRANSLATE_NOOP("TesmoGame",
     "Tesmo è un videogioco ispirato alla omonima trasmissione televisiva. Il gioco consiste nell'indovinare "
     "una parola di 5 caratteri nascosta dietro a cinque caselle. L'unico aiuto è che viene mostrata una "
     "lettera scoperta all'inizio del gioco. Si possono immettere quattro tentativi di soluzione, ogni volta "
@@ -704,11 +718,14 @@ const QString TesmoGame::QuickHelp = QStringLiteral(
     "lettera vengono assegnati alcuni punti e quando viene indovinata la parola vengono assegnati altri "
     "punti sempre in funzione del tempo impiegato. Se (dopo 4 (o 5) tentativi) non si indovina la frase il "
     "gioco passa alla manche successiva, dopo la quinta manche il gioco termina.");
+} // namespace
+
+const QString TesmoGame::QuickHelp = QString::fromUtf8(QuickHelpSource);
 
 void TesmoGame::Aiuto_Click()
 {
     if (!m_ended)
-        m_s.window->messageBox(QuickHelp, QStringLiteral("Tesmo - Help"), GameWindow::Buttons::Ok);
+        m_s.window->messageBox(tr(QuickHelpSource), tr("Tesmo - Help"), GameWindow::Buttons::Ok);
 }
 
 void TesmoGame::openTarget(const QString &commandLine)
@@ -718,15 +735,15 @@ void TesmoGame::openTarget(const QString &commandLine)
         return;
     // The target is what follows the command word "Start".
     const QString target = commandLine.section(QLatin1Char(' '), 1, -1, QString::SectionSkipEmpty);
-    const QString reason = opened == GameWindow::Opened::NoFile ? QStringLiteral("il file non c'è")
-                                                                 : QStringLiteral("manca un programma che lo apra");
-    m_s.window->messageBox(QStringLiteral("Non si può aprire \"%1\": %2.").arg(target, reason),
-                           QStringLiteral("TESMO"), GameWindow::Buttons::Ok);
+    const QString reason = opened == GameWindow::Opened::NoFile ? tr("il file non c'è")
+                                                                 : tr("manca un programma che lo apra");
+    m_s.window->messageBox(tr("Non si può aprire \"%1\": %2.").arg(target, reason),
+                           tr("TESMO"), GameWindow::Buttons::Ok);
 }
 
 void TesmoGame::MenuAiuto1_Click()
 {
-    openTarget(QStringLiteral("Start tesmo.htm"));
+    openTarget(QStringLiteral("Start ") + tr("tesmo.htm", "the help page's file: the one in this language, beside it in data/"));
 }
 
 void TesmoGame::MenuMail_Click()

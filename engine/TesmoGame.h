@@ -7,6 +7,7 @@
 #include "storage/HighScores.h"
 #include "storage/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,8 @@ class SoundPlayer;
 // names are the window's own. Everything runs on the user-interface thread.
 class TesmoGame
 {
+    Q_DECLARE_TR_FUNCTIONS(TesmoGame)
+
 public:
     // What the game is given to work with: the outside world (engine/Platform.h),
     // its folders and the window it drives. The main window fills in `window`
@@ -102,7 +105,7 @@ public:
     void Option2_Click();       // "6 tentativi": a fresh game with six rows
 
     // Menus and links.
-    static const QString QuickHelp;  // the text of the quick help (F1)
+    static const QString QuickHelp;  // the text of the quick help (F1), in Italian; shown translated
     void Aiuto_Click();         // menu "Aiuto veloce" (F1): the quick help in a message box
     void MenuAiuto1_Click();    // menu "Aiuto": the local help page tesmo.htm
     void MenuMail_Click();      // menu "Scrivi E-Mail all'autore ...": a mail to the maker
@@ -128,6 +131,7 @@ private:
     void endWithoutWords();
     void startAttemptClock();
     QString listFileName() const;
+    static int firstListIndex();  // the entry of "Dizionario" a game starts on
     void loadHighScores(const QString &path);
     // Enters the pending result in the stored table (the file's path in *path).
     SafeFile::Error storeResult(QString *path = nullptr);

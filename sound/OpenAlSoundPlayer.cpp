@@ -53,6 +53,7 @@ struct OpenAlSoundPlayer::Shared
     std::mutex lock;
     std::condition_variable changed;
     QDir dir;
+    QString language;  // of the recordings, when not the game's own
 
     std::optional<QString> pending; // the latest name asked for, not yet taken up
     quint64 asked = 0;
@@ -74,7 +75,7 @@ using ClipRef = std::shared_ptr<const Clip>;
 class Voice
 {
 public:
-    explicit Voice(QDir dir) : m_dir(std::move(dir)) {}
+    Voice(QDir dir, QString language) : m_dir(std::move(dir)), m_language(std::move(language)) {}
 
     // Starts the named clip, replacing the one playing; returns its length
     // and when it will have been heard whole.
@@ -171,10 +172,22 @@ private:
         const auto known = m_clips.find(name);
         if (known != m_clips.end())
             return known->second;
-        const QString path = FileNames::resolve(m_dir, name);
+        const QString path = recording(name);
         ClipRef clip = QFileInfo(path).isFile() ? load(path) : alertSound();
         m_clips.emplace(name, clip);
         return clip;
+    }
+
+    // The file of a clip: the voice's recording in the interface's language
+    // ("Si-1.en.wav" for "Si-1.wav") where there is one, else the clip itself.
+    QString recording(const QString &name) const
+    {
+        if (!m_language.isEmpty() && name.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive)) {
+            const QString own = FileNames::resolve(m_dir, name.chopped(4) + u'.' + m_language + QStringLiteral(".wav"));
+            if (QFileInfo(own).isFile())
+                return own;
+        }
+        return FileNames::resolve(m_dir, name);
     }
 
     static ClipRef load(const QString &path)
@@ -228,6 +241,7 @@ private:
     }
 
     QDir m_dir;
+    QString m_language;
     std::map<QString, ClipRef> m_clips;
     ClipRef m_alert;
     bool m_alertLooked = false;
@@ -245,7 +259,7 @@ private:
 void run(std::shared_ptr<Shared> shared)
 {
     std::unique_lock lock(shared->lock);
-    Voice voice(shared->dir);
+    Voice voice(shared->dir, shared->language);
     for (;;) {
         shared->changed.wait(lock, [&] { return shared->quit || shared->pending; });
         if (shared->quit)
@@ -269,10 +283,11 @@ void run(std::shared_ptr<Shared> shared)
 
 } // namespace
 
-OpenAlSoundPlayer::OpenAlSoundPlayer(const QDir &programDir)
+OpenAlSoundPlayer::OpenAlSoundPlayer(const QDir &programDir, const QString &language)
     : m_shared(std::make_shared<Shared>())
 {
     m_shared->dir = programDir;
+    m_shared->language = language;
     // OpenAL reports every failed sound system it tries on stderr; the
     // player says in one line when none works.
     if (!qEnvironmentVariableIsSet("ALSOFT_LOGLEVEL"))

@@ -22,7 +22,9 @@
 class OpenAlSoundPlayer : public SoundPlayer
 {
 public:
-    explicit OpenAlSoundPlayer(const QDir &programDir);
+    // Given a language (other than the game's own), each voice says its words
+    // in it where the recordings are there ("Si.en.wav" beside "Si.wav").
+    explicit OpenAlSoundPlayer(const QDir &programDir, const QString &language = QString());
     // Waits for the last clip as waitForLastClip() does, then closes the device.
     ~OpenAlSoundPlayer() override;
 

@@ -6,6 +6,8 @@
 #include "storage/CodePage.h"
 #include "storage/TextFile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
@@ -76,7 +78,8 @@ QString formatRow(int rank, const Entry &entry, const QLocale &locale)
     const QString digits = QStringLiteral("%1").arg(std::abs(score), 5, 10, QChar(u'0'));
     const QString grouped = digits.left(digits.size() - 3) + locale.groupSeparator() + digits.right(3);
     // One multi-argument call, so that a "%" in a name is never taken for a marker.
-    return QStringLiteral("  %1 - %2 %3%4 - Italiano")
+    return QCoreApplication::translate("HighScores", "  %1 - %2 %3%4 - Italiano",
+                                       "a row of the table: rank, name, sign, points")
         .arg(QStringLiteral("%1").arg(rank, 2, 10, QChar(u'0')), entry.Name.left(13).leftJustified(13, u' '),
              score < 0 ? QStringLiteral("-") : QString(), grouped);
 }

@@ -3,6 +3,7 @@
 
 #include "storage/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QElapsedTimer>
@@ -129,15 +130,15 @@ QString reason(Error error)
 {
     switch (error) {
     case Error::None: return QString();
-    case Error::Missing: return QStringLiteral("il file non c'è");
-    case Error::Link: return QStringLiteral("il file è un collegamento");
-    case Error::Folder: return QStringLiteral("al posto del file c'è una cartella");
-    case Error::NotRegular: return QStringLiteral("non è un file normale");
-    case Error::ReadOnlyFile: return QStringLiteral("il file è di sola lettura");
-    case Error::ReadOnlyFolder: return QStringLiteral("cartella di sola lettura");
-    case Error::DiskFull: return QStringLiteral("disco pieno");
-    case Error::Busy: return QStringLiteral("il file è in uso da un'altra copia del gioco");
-    case Error::Failed: return QStringLiteral("errore del disco");
+    case Error::Missing: return QCoreApplication::translate("SafeFile", "il file non c'è");
+    case Error::Link: return QCoreApplication::translate("SafeFile", "il file è un collegamento");
+    case Error::Folder: return QCoreApplication::translate("SafeFile", "al posto del file c'è una cartella");
+    case Error::NotRegular: return QCoreApplication::translate("SafeFile", "non è un file normale");
+    case Error::ReadOnlyFile: return QCoreApplication::translate("SafeFile", "il file è di sola lettura");
+    case Error::ReadOnlyFolder: return QCoreApplication::translate("SafeFile", "cartella di sola lettura");
+    case Error::DiskFull: return QCoreApplication::translate("SafeFile", "disco pieno");
+    case Error::Busy: return QCoreApplication::translate("SafeFile", "il file è in uso da un'altra copia del gioco");
+    case Error::Failed: return QCoreApplication::translate("SafeFile", "errore del disco");
     }
     return QString();
 }

@@ -19,7 +19,8 @@ before=$(cd "$work" && ls -A && sha256sum tesmodat.1)
 
 # Runs the program offscreen: a program that started the game instead of
 # answering would still be running when the timeout ends it (status 124).
-run() { (cd "$work" && QT_QPA_PLATFORM=offscreen timeout 10 ./tesmo "$@" >"$work.out" 2>"$work.err"); }
+# In Italian, the game's own language, unless a test names another.
+run() { (cd "$work" && LANGUAGE=${LANGUAGE_ASKED:-it} QT_QPA_PLATFORM=offscreen timeout 10 ./tesmo "$@" >"$work.out" 2>"$work.err"); }
 
 for option in --help -h; do
   run "$option"; status=$?
@@ -29,6 +30,14 @@ for option in --help -h; do
     grep -q -- "$listed" "$work.out" || fail "$option: $listed not listed"
   done
 done
+# The help in the desktop's first language the game speaks; Italian when it speaks none of them.
+for asked in en de:en:it en_GB fr:it C; do
+  LANGUAGE_ASKED=$asked run --help
+  case $asked in en*|de:en*) usage='^Usage: tesmo' ;; *) usage='^Uso: tesmo' ;; esac
+  grep -q "$usage" "$work.out" || fail "LANGUAGE=$asked --help: $(head -1 "$work.out")"
+done
+LANGUAGE_ASKED=en run --nonsense
+grep -q '^tesmo: unknown option: --nonsense' "$work.err" || fail "LANGUAGE=en --nonsense: $(head -1 "$work.err")"
 for option in --version -v; do
   run "$option"; status=$?
   [ "$status" -eq 0 ] || fail "$option: exit status $status"

@@ -33,18 +33,25 @@ private slots:
         const auto *p = Rules::LetterPoints;
         const QString letters = n(p[2]) + QStringLiteral(", ") + n(p[3]) + QStringLiteral(", ") + n(p[4]);
         QTest::newRow("README, letters") << "README.md" << letters + QStringLiteral(" or ") + n(p[5]) + QStringLiteral(" points");
+        QTest::newRow("players' README, letters") << "docs/README" << letters + QStringLiteral(" or ") + n(p[5]) + QStringLiteral(" points");
         QTest::newRow("LEGGIMI, letters") << "docs/LEGGIMI" << letters + QStringLiteral(" o ") + n(p[5]) + QStringLiteral(" punti");
         QString cells;
         for (int row = 2; row <= 5; ++row)
             cells += QStringLiteral("<td>") + n(p[row]) + QStringLiteral("</td>");
         QTest::newRow("help page, letters") << "data/tesmo.htm" << cells;
+        QTest::newRow("English help page, letters") << "data/tesmo.en.htm" << cells;
         QTest::newRow("README, word") << "README.md" << QStringLiteral("finding the word earns ") + n(Rules::WordPoints) + QStringLiteral(" / row");
         QTest::newRow("help page, word") << "data/tesmo.htm" << QStringLiteral("ricevi ") + n(Rules::WordPoints) + QStringLiteral(" diviso");
+        QTest::newRow("English help page, word") << "data/tesmo.en.htm" << QStringLiteral("score ") + n(Rules::WordPoints) + QStringLiteral(" divided");
         const int s = Rules::WordSeconds;
         QTest::newRow("help page, example")
             << "data/tesmo.htm"
             << n(Rules::WordPoints / 2) + QStringLiteral(" punti alla riga 2 entro ") + n(s - 1) + QStringLiteral(" secondi, ")
                    + n(Rules::WordPoints / 4) + QStringLiteral(" tra ") + n(s) + QStringLiteral(" e ") + n(2 * s - 1) + QStringLiteral(" secondi");
+        QTest::newRow("English help page, example")
+            << "data/tesmo.en.htm"
+            << n(Rules::WordPoints / 2) + QStringLiteral(" points on row 2 within ") + n(s - 1) + QStringLiteral(" seconds, ")
+                   + n(Rules::WordPoints / 4) + QStringLiteral(" between ") + n(s) + QStringLiteral(" and ") + n(2 * s - 1) + QStringLiteral(" seconds");
         QTest::newRow("README, names") << "README.md" << QStringLiteral("Names are kept to ") + n(Rules::NameLength) + QStringLiteral(" characters");
     }
     void rules()
@@ -67,7 +74,7 @@ private slots:
         const struct { const char *path; int language; } documents[] = {
             {"README.md", 0}, {"desktop/tesmo.6", 0}, {"debian/control", 0},
             {"desktop/example.tesmo.Tesmo.metainfo.xml", 0}, {"desktop/example.tesmo.Tesmo.metainfo.xml", 1},
-            {"docs/LEGGIMI", 1}, {"data/tesmo.htm", 1},
+            {"docs/README", 0}, {"docs/LEGGIMI", 1}, {"data/tesmo.htm", 1}, {"data/tesmo.en.htm", 0},
         };
         for (const WordLists::List &list : WordLists::All) {
             const QString name = QString::fromUtf8(list.name);

@@ -21,7 +21,7 @@ for _ in $(seq 100); do [ -S "$work/runtime/tesmo-test" ] && break; sleep 0.1; d
 [ -S "$work/runtime/tesmo-test" ] || { fail "weston did not start: $(tail -3 "$work/weston.log")"; finish; }
 
 status=0
-(cd "$work/game" && env -u DISPLAY WAYLAND_DISPLAY=tesmo-test QT_QPA_PLATFORM=wayland \
+(cd "$work/game" && env -u DISPLAY LANGUAGE=it WAYLAND_DISPLAY=tesmo-test QT_QPA_PLATFORM=wayland \
    LD_PRELOAD="$driver" TESMO_DRIVE=row timeout 30 ./tesmo >"$work/out" 2>"$work/err") || status=$?
 cat "$work/out"
 [ "$status" -eq 0 ] || fail "exit status $status; stderr: $(cat "$work/err")"

@@ -11,8 +11,10 @@
 // The first two are the screenshots software centres show; the copies of all
 // four in docs/screenshots pin the windows' look, and the tests also draw
 // them under other styles and desktop themes and compare them with the
-// default look.
+// default look. They are drawn in Italian, or in the language named by
+// TESMO_SCREENSHOTS_LANGUAGE (such as "en").
 
+#include "app/Language.h"
 #include "app/Startup.h"
 #include "storage/HighScores.h"
 #include "tests/FakeServices.h"
@@ -20,6 +22,7 @@
 #include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
+#include "WordLists.h"
 
 #include <QApplication>
 #include <QFile>
@@ -148,8 +151,11 @@ int main(int argc, char *argv[])
     std::printf("desktop: style %s, windows %s, text %s\n", qPrintable(QApplication::style()->name()),
                 qPrintable(QApplication::palette().color(QPalette::Window).name()),
                 qPrintable(QApplication::palette().color(QPalette::WindowText).name()));
-    Startup::prepareApplication();
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    // In Italian, whatever the desktop's language, unless another is asked for.
+    const QString asked = qEnvironmentVariable("TESMO_SCREENSHOTS_LANGUAGE", QString::fromLatin1(Language::Own));
+    const QString language = Startup::prepareApplication({asked});
+    if (language == QLatin1String(Language::Own))
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QTemporaryDir work;
     const QDir dir(work.path());
@@ -161,6 +167,11 @@ int main(int argc, char *argv[])
     };
     for (size_t i = 0; i < std::size(players); ++i)
         table[i] = HighScores::Entry{QString::fromLatin1(players[i].first), players[i].second};
+    // The same word in every list: each language starts on its own.
+    for (const WordLists::List &list : WordLists::All) {
+        if (!write(dir, QStringLiteral("tesmodat.%1").arg(list.number), "PIANO.\r\n"))
+            return 1;
+    }
     if (!write(dir, QStringLiteral("tesmodat.1"), "PIANO.\r\n")
         || !write(dir, QStringLiteral("TESMO.HIS"), HighScores::serialize(table))
         || !write(dir, QStringLiteral("Tesmo.ini"), "Nome=LUCIA\r\nSuono=1\r\nTentativi=5\r\n"))

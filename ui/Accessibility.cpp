@@ -10,6 +10,7 @@
 #include "engine/Palette.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -57,7 +58,7 @@ public:
                                                                                           : BoardColours::Designed);
         }
         const QString value = label->text().isEmpty() ? label->property(NoneProperty).toString() : label->text();
-        return label->property(CaptionProperty).toString() + QStringLiteral(": ") + value;
+        return QCoreApplication::translate("Accessibility", "%1: %2").arg(label->property(CaptionProperty).toString(), value);
     }
 };
 
@@ -140,7 +141,7 @@ void name(QWidget *widget, const QString &name, const QString &description = QSt
 
 // A label read as "caption: its text", or "caption: none" while it is
 // empty; its tooltip stays its description.
-void display(QLabel *label, const QString &caption, const QString &none = QStringLiteral("nessuna parola"))
+void display(QLabel *label, const QString &caption, const QString &none = QCoreApplication::translate("Accessibility", "nessuna parola"))
 {
     label->setProperty(CaptionProperty, caption);
     label->setProperty(NoneProperty, none);
@@ -154,13 +155,16 @@ QString positions(const QList<int> &list)
     for (int p : list)
         numbers << QString::number(p);
     const QString last = numbers.takeLast();
-    return numbers.isEmpty() ? last : numbers.join(QStringLiteral(", ")) + QStringLiteral(" e ") + last;
+    return numbers.isEmpty() ? last
+                             : QCoreApplication::translate("Accessibility", "%1 e %2")
+                                   .arg(numbers.join(QStringLiteral(", ")), last);
 }
 
 QString group(const QList<int> &list, const QString &one, const QString &many)
 {
-    return (list.size() == 1 ? QStringLiteral("posizione ") : QStringLiteral("posizioni ")) + positions(list)
-        + u' ' + (list.size() == 1 ? one : many);
+    return (list.size() == 1 ? QCoreApplication::translate("Accessibility", "posizione %1 %2")
+                             : QCoreApplication::translate("Accessibility", "posizioni %1 %2"))
+        .arg(positions(list), list.size() == 1 ? one : many);
 }
 
 } // namespace
@@ -174,20 +178,20 @@ QString cellName(int row, int position, int colour, const QString &text, BoardCo
     QString state;
     switch (colour) {
     case White:
-        state = letter.isEmpty() ? shown : QStringLiteral("%1, %2 al suo posto").arg(shown, letter);
+        state = letter.isEmpty() ? shown : QCoreApplication::translate("Accessibility", "%1, %2 al suo posto").arg(shown, letter);
         break;
     case Green:
-        state = QStringLiteral("%1, la lettera è altrove").arg(shown);
+        state = QCoreApplication::translate("Accessibility", "%1, la lettera è altrove").arg(shown);
         break;
     case DarkRed:
         // The opening row shows one letter; the others are still to be found.
-        state = QStringLiteral("%1, lettera %2").arg(shown, row == 1 ? QStringLiteral("da scoprire") : QStringLiteral("assente"));
+        state = QCoreApplication::translate("Accessibility", "%1, lettera %2").arg(shown, row == 1 ? QCoreApplication::translate("Accessibility", "da scoprire") : QCoreApplication::translate("Accessibility", "assente"));
         break;
     default:
-        state = letter.isEmpty() ? QStringLiteral("%1, vuota").arg(shown) : QStringLiteral("%1, %2").arg(shown, letter);
+        state = letter.isEmpty() ? QCoreApplication::translate("Accessibility", "%1, vuota").arg(shown) : QCoreApplication::translate("Accessibility", "%1, %2").arg(shown, letter);
         break;
     }
-    return QStringLiteral("Riga %1, posizione %2: %3").arg(row).arg(position).arg(state);
+    return QCoreApplication::translate("Accessibility", "Riga %1, posizione %2: %3").arg(row).arg(position).arg(state);
 }
 
 void setBoardColours(Form1 &form, BoardColours colours)
@@ -208,7 +212,7 @@ QString rowSummary(int row, const int colours[5], const QString texts[5], const 
         const QString letter = texts[p - 1].trimmed();
         switch (colours[p - 1]) {
         case White:
-            placed << QStringLiteral("%1 al suo posto in posizione %2").arg(letter).arg(p);
+            placed << QCoreApplication::translate("Accessibility", "%1 al suo posto in posizione %2").arg(letter).arg(p);
             letters += letter;
             break;
         case Green:
@@ -222,32 +226,32 @@ QString rowSummary(int row, const int colours[5], const QString texts[5], const 
             break;
         }
     }
-    const QString head = QStringLiteral("Riga %1").arg(row);
+    const QString head = QCoreApplication::translate("Accessibility", "Riga %1").arg(row);
     if (placed.size() == 5) {
         // The whole word: found, or the solution shown at the end of a lost manche.
         if (word.isEmpty() || word == letters)
-            return QStringLiteral("%1: %2, parola indovinata.").arg(head, letters);
-        return QStringLiteral("%1, %2: sbagliata, la parola era %3.").arg(head, word, letters);
+            return QCoreApplication::translate("Accessibility", "%1: %2, parola indovinata.").arg(head, letters);
+        return QCoreApplication::translate("Accessibility", "%1, %2: sbagliata, la parola era %3.").arg(head, word, letters);
     }
     QStringList parts = placed;
     if (!elsewhere.isEmpty())
-        parts << group(elsewhere, QStringLiteral("altrove"), QStringLiteral("altrove"));
+        parts << group(elsewhere, QCoreApplication::translate("Accessibility", "altrove"), QCoreApplication::translate("Accessibility", "altrove"));
     if (!absent.isEmpty()) {
         if (row == 1)
-            parts << group(absent, QStringLiteral("da scoprire"), QStringLiteral("da scoprire"));
+            parts << group(absent, QCoreApplication::translate("Accessibility", "da scoprire"), QCoreApplication::translate("Accessibility", "da scoprire"));
         else
-            parts << group(absent, QStringLiteral("assente"), QStringLiteral("assenti"));
+            parts << group(absent, QCoreApplication::translate("Accessibility", "assente"), QCoreApplication::translate("Accessibility", "assenti"));
     }
     if (!blank.isEmpty())
-        parts << group(blank, QStringLiteral("vuota"), QStringLiteral("vuote"));
-    return (word.isEmpty() ? head : head + QStringLiteral(", ") + word) + QStringLiteral(": ")
-        + parts.join(QStringLiteral(", ")) + u'.';
+        parts << group(blank, QCoreApplication::translate("Accessibility", "vuota"), QCoreApplication::translate("Accessibility", "vuote"));
+    return (word.isEmpty() ? QCoreApplication::translate("Accessibility", "%1: %2.").arg(head, parts.join(QStringLiteral(", ")))
+                           : QCoreApplication::translate("Accessibility", "%1, %2: %3.").arg(head, word, parts.join(QStringLiteral(", "))));
 }
 
 void nameControls(Form1 &form)
 {
     installFactory();
-    name(form.Frame1, QStringLiteral("Tabellone"), QStringLiteral("Sei righe di cinque caselle"));
+    name(form.Frame1, QCoreApplication::translate("Accessibility", "Tabellone"), QCoreApplication::translate("Accessibility", "Sei righe di cinque caselle"));
     // What the game has to say without moving the focus is shown to screen
     // readers as a notification that appears: a widget of one pixel that
     // draws nothing and lets the mouse through.
@@ -265,49 +269,49 @@ void nameControls(Form1 &form)
         renew(form.Label1[i]);
     }
     name(form.Frame2, form.Frame2->title());
-    name(form.Text1, QStringLiteral("Parola da indovinare"));
-    name(form.Text2, QStringLiteral("Nome del giocatore"));
-    name(form.Command3d1, QStringLiteral("Fine"));
-    name(form.Command3d2, QStringLiteral("Accetta"));
-    name(form.Command3d3, QStringLiteral("Hiscores"));
+    name(form.Text1, QCoreApplication::translate("Accessibility", "Parola da indovinare"));
+    name(form.Text2, QCoreApplication::translate("Accessibility", "Nome del giocatore"));
+    name(form.Command3d1, QCoreApplication::translate("Accessibility", "Fine"));
+    name(form.Command3d2, QCoreApplication::translate("Accessibility", "Accetta"));
+    name(form.Command3d3, QCoreApplication::translate("Accessibility", "Hiscores"));
     name(form.Option1, form.Option1->text());
     name(form.Option2, form.Option2->text());
-    name(form.List1, QStringLiteral("Voce"));
+    name(form.List1, QCoreApplication::translate("Accessibility", "Voce"));
     // On this desktop Qt reads a combo box by its text and its label: the
     // caption beside it becomes that label.
-    name(form.Combo1, QStringLiteral("Dizionario"), QStringLiteral("Lingua delle parole"));
+    name(form.Combo1, QCoreApplication::translate("Accessibility", "Dizionario"), QCoreApplication::translate("Accessibility", "Lingua delle parole"));
     form.Label11->setBuddy(form.Combo1);
-    name(form.Picture1, QStringLiteral("Decorazione"));
-    name(form.Label12, QStringLiteral("Sito dell'autore: ") + form.Label12->text());
-    display(form.Label2, QStringLiteral("Punti"));
-    display(form.Label5, QStringLiteral("Manche"));
-    display(form.Label8, QStringLiteral("Secondi"));
+    name(form.Picture1, QCoreApplication::translate("Accessibility", "Decorazione"));
+    name(form.Label12, QCoreApplication::translate("Accessibility", "Sito dell'autore: %1").arg(form.Label12->text()));
+    display(form.Label2, QCoreApplication::translate("Accessibility", "Punti"));
+    display(form.Label5, QCoreApplication::translate("Accessibility", "Manche"));
+    display(form.Label8, QCoreApplication::translate("Accessibility", "Secondi"));
     for (int k = 0; k < 5; ++k)
-        display(form.Label10[k], QStringLiteral("Tentativo %1").arg(k + 1));
+        display(form.Label10[k], QCoreApplication::translate("Accessibility", "Tentativo %1").arg(k + 1));
 }
 
 void nameControls(Form2 &form)
 {
-    name(form.Frame1, QStringLiteral("TESMO"));
-    name(form.Command3d1, QStringLiteral("OK"));
+    name(form.Frame1, QCoreApplication::translate("Accessibility", "TESMO"));
+    name(form.Command3d1, QCoreApplication::translate("Accessibility", "OK"));
 }
 
 void nameControls(Form3 &form)
 {
     name(form.Frame1, form.Label2->text());
-    name(form.Frame2, QStringLiteral("Contatti"));
-    name(form.Picture1, QStringLiteral("Icona di Tesmo"));
-    name(form.Command3d1, QStringLiteral("OK"));
-    name(form.Label1[1], form.Label1[1]->text(), QStringLiteral("Collegamento alla pagina dell'autore"));
-    name(form.Label1[4], form.Label1[4]->text(), QStringLiteral("Collegamento per scrivere all'autore"));
-    name(form.Label1[5], form.Label1[5]->text(), QStringLiteral("Collegamento al negozio"));
+    name(form.Frame2, QCoreApplication::translate("Accessibility", "Contatti"));
+    name(form.Picture1, QCoreApplication::translate("Accessibility", "Icona di Tesmo"));
+    name(form.Command3d1, QCoreApplication::translate("Accessibility", "OK"));
+    name(form.Label1[1], form.Label1[1]->text(), QCoreApplication::translate("Accessibility", "Collegamento alla pagina dell'autore"));
+    name(form.Label1[4], form.Label1[4]->text(), QCoreApplication::translate("Accessibility", "Collegamento per scrivere all'autore"));
+    name(form.Label1[5], form.Label1[5]->text(), QCoreApplication::translate("Accessibility", "Collegamento al negozio"));
 }
 
 void nameControls(Form4 &form)
 {
-    name(form.Picture1, QStringLiteral("Hiscores"));
-    display(form.Label1, QStringLiteral("Miglior giocatore"), QStringLiteral("nessuno"));
-    name(form.Command3d1, QStringLiteral("OK"));
+    name(form.Picture1, QCoreApplication::translate("Accessibility", "Hiscores"));
+    display(form.Label1, QCoreApplication::translate("Accessibility", "Miglior giocatore"), QCoreApplication::translate("Accessibility", "nessuno"));
+    name(form.Command3d1, QCoreApplication::translate("Accessibility", "OK"));
     name(form.Frame1, form.Frame1->title());
     name(form.List1, form.Frame1->title());
 }
@@ -329,7 +333,7 @@ void announceRow(Form1 &form, int row, const int colours[5])
     const QString word = row >= 2 ? form.Label10[row - 2]->text() : QString();
     QString sentence = rowSummary(row, colours, texts, word);
     if (row == 1)  // a manche starts
-        sentence = QStringLiteral("Manche %1. ").arg(form.Label5->text()) + sentence;
+        sentence = QCoreApplication::translate("Accessibility", "Manche %1. ").arg(form.Label5->text()) + sentence;
     // The engine paints the opening row twice after a lost manche: say it once.
     if (form.Text1->accessibleDescription() == sentence)
         return;

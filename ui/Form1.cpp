@@ -65,7 +65,7 @@ struct LabelDesign
 
 QLabel *makeLabel(QWidget *parent, const LabelDesign &design)
 {
-    QLabel *label = makeLabel(parent, QString::fromUtf8(design.text),
+    QLabel *label = makeLabel(parent, QCoreApplication::translate("Form1", design.text),
                               twipRect(design.left, design.top, design.width, design.height), design.font,
                               design.alignment);
     label->setObjectName(QString::fromLatin1(design.name));
@@ -73,7 +73,7 @@ QLabel *makeLabel(QWidget *parent, const LabelDesign &design)
         setLabelColours(label, design.textColour,
                         design.background == NoBackground ? QColor() : qbColor(design.background), design.border);
     if (*design.tip)
-        label->setToolTip(QString::fromUtf8(design.tip));
+        label->setToolTip(QCoreApplication::translate("Form1", design.tip));
     *design.slot = label;
     return label;
 }
@@ -132,7 +132,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     , m_quit([] { QCoreApplication::exit(0); })
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("TESMO 2009"));
+    setWindowTitle(tr("TESMO 2009"));
     setWindowIcon(Artwork::programIcon());
     pinDesignedLook(this);
 
@@ -159,7 +159,7 @@ Form1::Form1(const Services &services, QWidget *parent)
     linkFont.setUnderline(true);
     Label12->setFont(linkFont);
     setLabelColours(Label12, DarkBlueText);
-    Label12->setToolTip(QStringLiteral("Visita il sito dell'autore"));
+    Label12->setToolTip(tr("Visita il sito dell'autore"));
     autoSize(Label12);
     Label12->setMouseTracking(true);
     Label12->installEventFilter(this);
@@ -240,7 +240,7 @@ void Form1::buildBoard()
 void Form1::buildPanel()
 {
     QWidget *surface = centralWidget();
-    Frame2 = new ClassicFrame(QStringLiteral("Scrivi qua sotto la soluzione"), surface);
+    Frame2 = new ClassicFrame(tr("Scrivi qua sotto la soluzione"), surface);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setFont(Fonts::tahoma(8.25));
     Frame2->setGeometry(twipRect(5100, 90, 3375, 6315));
@@ -260,27 +260,27 @@ void Form1::buildPanel()
     const LabelDesign labels[] = {
         // Partly under the name box, the dictionary box and the picture: made
         // before them, they stay underneath.
-        {&Label7, "Label7", "Giocatore:", 210, 1890, 825, 240, small, left, ownText, none, false, ""},
-        {&Label11, "Label11", "Dizionario:", 240, 4740, 825, 240, small, left, ownText, none, false, ""},
-        {&Label8, "Label8", "aaaaaaaaaaa", 1710, 4890, 1275, 375, clock, centred, black, Yellow, true, "Secondi trascorsi"},
+        {&Label7, "Label7", QT_TR_NOOP("Giocatore:"), 210, 1890, 825, 240, small, left, ownText, none, false, ""},
+        {&Label11, "Label11", QT_TR_NOOP("Dizionario:"), 240, 4740, 825, 240, small, left, ownText, none, false, ""},
+        {&Label8, "Label8", "aaaaaaaaaaa", 1710, 4890, 1275, 375, clock, centred, black, Yellow, true, QT_TR_NOOP("Secondi trascorsi")},
         // Beside the list of voices.
-        {&Label6, "Label6", "Voce>", 1170, 1770, 495, 165, small, left, ownText, none, false, ""},
+        {&Label6, "Label6", QT_TR_NOOP("Voce>"), 1170, 1770, 495, 165, small, left, ownText, none, false, ""},
         // The words tried in this manche: a caption and the word, line by line.
-        {&Label9[0], "Label9_0", "1* Tentativo", 210, 2400, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label9[0], "Label9_0", QT_TR_NOOP("1* Tentativo"), 210, 2400, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
         {&Label10[0], "Label10_0", "", 1680, 2400, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
-        {&Label9[1], "Label9_1", "2* Tentativo", 210, 2715, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label9[1], "Label9_1", QT_TR_NOOP("2* Tentativo"), 210, 2715, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
         {&Label10[1], "Label10_1", "", 1680, 2715, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
-        {&Label9[2], "Label9_2", "3* Tentativo", 210, 3015, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label9[2], "Label9_2", QT_TR_NOOP("3* Tentativo"), 210, 3015, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
         {&Label10[2], "Label10_2", "", 1680, 3015, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
-        {&Label9[3], "Label9_3", "4* Tentativo", 210, 3330, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label9[3], "Label9_3", QT_TR_NOOP("4* Tentativo"), 210, 3330, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
         {&Label10[3], "Label10_3", "", 1680, 3330, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
-        {&Label9[4], "Label9_4", "5* Tentativo", 210, 3660, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
+        {&Label9[4], "Label9_4", QT_TR_NOOP("5* Tentativo"), 210, 3660, 1455, 285, small, centred, darkBlue, LightCyan, true, ""},
         {&Label10[4], "Label10_4", "", 1680, 3660, 1305, 285, small, centred, darkBlue, Yellow, true, ""},
         // The points and the manche.
-        {&Label3, "Label3", "Punti :", 210, 4080, 1440, 330, caption, right, black, LightCyan, true, ""},
-        {&Label2, "Label2", "0", 1680, 4080, 1305, 330, display, centred, black, Yellow, true, "Punti fatti"},
-        {&Label4, "Label4", "Manche :", 210, 4395, 1440, 330, caption, right, black, LightCyan, true, ""},
-        {&Label5, "Label5", "0", 1680, 4395, 1305, 330, display, centred, black, Yellow, true, "Manche (n/5)"},
+        {&Label3, "Label3", QT_TR_NOOP("Punti :"), 210, 4080, 1440, 330, caption, right, black, LightCyan, true, ""},
+        {&Label2, "Label2", "0", 1680, 4080, 1305, 330, display, centred, black, Yellow, true, QT_TR_NOOP("Punti fatti")},
+        {&Label4, "Label4", QT_TR_NOOP("Manche :"), 210, 4395, 1440, 330, caption, right, black, LightCyan, true, ""},
+        {&Label5, "Label5", "0", 1680, 4395, 1305, 330, display, centred, black, Yellow, true, QT_TR_NOOP("Manche (n/5)")},
     };
     // The panel is made top to bottom, but for the labels lying under a
     // control, and screen readers list it in that order: each label is made
@@ -299,22 +299,22 @@ void Form1::buildPanel()
     Text1->setMaxLength(5);
     Text1->installEventFilter(this);
 
-    Command3d2 = makeButton(Frame2, "Command3d2", QStringLiteral("&Accetta"), Artwork::acceptPicture(),
-                            QStringLiteral("Accetta soluzione (Invio)"), twipRect(210, 990, 1425, 765));
+    Command3d2 = makeButton(Frame2, "Command3d2", tr("&Accetta"), Artwork::acceptPicture(),
+                            tr("Accetta soluzione (Invio)"), twipRect(210, 990, 1425, 765));
 
-    Option1 = place(new QRadioButton(QStringLiteral("5 tentativi"), Frame2), "Option1",
-                    twipRect(1920, 1020, 1065, 195), small, QStringLiteral("Gioco con 5 input"));
+    Option1 = place(new QRadioButton(tr("5 tentativi"), Frame2), "Option1",
+                    twipRect(1920, 1020, 1065, 195), small, tr("Gioco con 5 input"));
     Option1->setChecked(true);
-    Option2 = place(new QRadioButton(QStringLiteral("6 tentativi"), Frame2), "Option2",
-                    twipRect(1920, 1230, 1065, 195), small, QStringLiteral("Gioco con 6 input"));
+    Option2 = place(new QRadioButton(tr("6 tentativi"), Frame2), "Option2",
+                    twipRect(1920, 1230, 1065, 195), small, tr("Gioco con 6 input"));
 
     List1 = place(new QListWidget(Frame2), "List1", twipRect(1680, 1560, 1305, 840), small,
-                  QStringLiteral("Voce effetti sonori"));
+                  tr("Voce effetti sonori"));
 
     makeLabelsThrough(&Label6);
 
-    Text2 = place(new QLineEdit(QStringLiteral("Anonimo"), Frame2), "Text2", twipRect(210, 2100, 1455, 270),
-                  Fonts::tahoma(8.25, true), QStringLiteral("Per cambiare nome del giocatore corrente"));
+    Text2 = place(new QLineEdit(tr("Anonimo"), Frame2), "Text2", twipRect(210, 2100, 1455, 270),
+                  Fonts::tahoma(8.25, true), tr("Per cambiare nome del giocatore corrente"));
     NameValidator::install(Text2);
     Text2->installEventFilter(this);
 
@@ -338,10 +338,10 @@ void Form1::buildPanel()
     Combo1->installEventFilter(this);  // the wheel over the closed box
     Combo1->setEditText(QStringLiteral("Combo1"));
 
-    Command3d3 = makeButton(Frame2, "Command3d3", QStringLiteral("&Hiscores"), Artwork::hiscoresPicture(),
-                            QStringLiteral("Mostra tabella records"), twipRect(210, 5340, 1485, 855));
-    Command3d1 = makeButton(Frame2, "Command3d1", QStringLiteral("Fi&ne"), Artwork::exitPicture(),
-                            QStringLiteral("Esce dal gioco"), twipRect(1740, 5340, 1245, 855));
+    Command3d3 = makeButton(Frame2, "Command3d3", tr("&Hiscores"), Artwork::hiscoresPicture(),
+                            tr("Mostra tabella records"), twipRect(210, 5340, 1485, 855));
+    Command3d1 = makeButton(Frame2, "Command3d1", tr("Fi&ne"), Artwork::exitPicture(),
+                            tr("Esce dal gioco"), twipRect(1740, 5340, 1245, 855));
 }
 
 void Form1::buildMenus()
@@ -361,27 +361,27 @@ void Form1::buildMenus()
         action->setObjectName(name);
         return action;
     };
-    File = menuBar()->addMenu(QStringLiteral("&File"));
+    File = menuBar()->addMenu(tr("&File"));
     File->setObjectName(QStringLiteral("File"));
-    Nuova = add(File, QStringLiteral("Nuova"), QStringLiteral("&Nuova Partita"), Qt::Key_F2);
-    Records = add(File, QStringLiteral("Records"), QStringLiteral("&Hiscores"), Qt::Key_F3);
+    Nuova = add(File, QStringLiteral("Nuova"), tr("&Nuova Partita"), Qt::Key_F2);
+    Records = add(File, QStringLiteral("Records"), tr("&Hiscores"), Qt::Key_F3);
     Meno = separator(File, QStringLiteral("Meno"));
-    Esci = add(File, QStringLiteral("Esci"), QStringLiteral("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    Esci = add(File, QStringLiteral("Esci"), tr("&Esci"), QKeySequence(Qt::CTRL | Qt::Key_F4));
     // Ctrl+Q as well, for desktops that keep Ctrl+F4 for themselves; the menu shows the first.
     Esci->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
-    Help = menuBar()->addMenu(QStringLiteral("&?"));
+    Help = menuBar()->addMenu(tr("&?"));
     Help->setObjectName(QStringLiteral("Help"));
-    Aiuto = add(Help, QStringLiteral("Aiuto"), QStringLiteral("&Aiuto veloce"), Qt::Key_F1);
-    MenuAiuto1 = add(Help, QStringLiteral("MenuAiuto1"), QStringLiteral("A&iuto"));
+    Aiuto = add(Help, QStringLiteral("Aiuto"), tr("&Aiuto veloce"), Qt::Key_F1);
+    MenuAiuto1 = add(Help, QStringLiteral("MenuAiuto1"), tr("A&iuto"));
     Meno1 = separator(Help, QStringLiteral("Meno1"));
-    MenuMail = add(Help, QStringLiteral("MenuMail"), QStringLiteral("&Scrivi E-Mail all'autore ..."));
-    menuPHP = add(Help, QStringLiteral("menuPHP"), QStringLiteral("&Visita Home Page ..."));
-    VLP = add(Help, QStringLiteral("VLP"), QStringLiteral("&Vosti Letter Pack ..."), Qt::Key_F6);
+    MenuMail = add(Help, QStringLiteral("MenuMail"), tr("&Scrivi E-Mail all'autore ..."));
+    menuPHP = add(Help, QStringLiteral("menuPHP"), tr("&Visita Home Page ..."));
+    VLP = add(Help, QStringLiteral("VLP"), tr("&Vosti Letter Pack ..."), Qt::Key_F6);
     mm = separator(Help, QStringLiteral("mm"));
-    menuVLPONLine = add(Help, QStringLiteral("menuVLPONLine"), QStringLiteral("Acquista VLP On-line ..."));
+    menuVLPONLine = add(Help, QStringLiteral("menuVLPONLine"), tr("Acquista VLP On-line ..."));
     Meno3 = separator(Help, QStringLiteral("Meno3"));
-    About = add(Help, QStringLiteral("About"), QStringLiteral("A&bout"), Qt::Key_F4);
+    About = add(Help, QStringLiteral("About"), tr("A&bout"), Qt::Key_F4);
 
     File->installEventFilter(this);
     Help->installEventFilter(this);
@@ -690,7 +690,7 @@ void Form1::fillLists()
 {
     QSignalBlocker listBlocker(List1);
     QSignalBlocker comboBlocker(Combo1);
-    List1->addItems({QStringLiteral("Nessuno"), QStringLiteral("Tobio"), QStringLiteral("Serilla")});
+    List1->addItems({tr("Nessuno"), QStringLiteral("Tobio"), QStringLiteral("Serilla")});
     List1->setCurrentRow(-1);
     List1->clearSelection();
     for (const WordLists::List &list : WordLists::All)

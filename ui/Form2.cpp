@@ -20,7 +20,7 @@ Form2::Form2(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Tesmo - Complimenti!"));
+    setWindowTitle(tr("Tesmo - Complimenti!"));
     pinDesignedLook(this);
     setWindowIcon(Artwork::congratsIcon());
     setFixedSize(px(6075), px(3510));
@@ -38,8 +38,8 @@ Form2::Form2(QWidget *parent)
         Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
     }
 
-    Command3d1 = makePictureButton(this, QStringLiteral("&OK"), Artwork::congratsIcon(), QSize(32, 32),
-                                   QStringLiteral("Torna al gioco"), twipRect(750, 2070, 4665, 1035));
+    Command3d1 = makePictureButton(this, tr("&OK"), Artwork::congratsIcon(), QSize(32, 32),
+                                   tr("Torna al gioco"), twipRect(750, 2070, 4665, 1035));
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
     connect(Command3d1, &QToolButton::clicked, this, &Form2::Command3d1_Click);
     EnterKey::pressesDefault(this, Command3d1);

@@ -38,7 +38,7 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
     , m_pointer(std::move(pointer))
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Tesmo"));
+    setWindowTitle(tr("Tesmo"));
     pinDesignedLook(this);
     setWindowIcon(Artwork::programIcon());
     setFixedSize(px(6255), px(6165));
@@ -46,8 +46,8 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
     setMouseTracking(true);
     installEventFilter(this);
 
-    Command3d1 = makePictureButton(this, QStringLiteral("&OK"), QIcon(Artwork::exitPicture()), QSize(32, 32),
-                                   QStringLiteral("Torna al gioco"), twipRect(480, 4890, 5205, 1095), 9.75);
+    Command3d1 = makePictureButton(this, tr("&OK"), QIcon(Artwork::exitPicture()), QSize(32, 32),
+                                   tr("Torna al gioco"), twipRect(480, 4890, 5205, 1095), 9.75);
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
     connect(Command3d1, &QToolButton::clicked, this, &Form3::Command3d1_Click);
     EnterKey::pressesDefault(this, Command3d1);
@@ -85,16 +85,16 @@ Form3::Form3(QWidget *mainWindow, Start start, Pointer pointer)
     };
     const Line lines[] = {
         {3, 150, 390, 4860, 630, true,
-         QStringLiteral("Per ricevere il CD-ROM con tutto il Vosti Letter Pack (Diversi giochi con le lettere "
-                        "registrati, giochi con le carte, utilities ed altro) visitare questo sito:"),
+         tr("Per ricevere il CD-ROM con tutto il Vosti Letter Pack (Diversi giochi con le lettere "
+            "registrati, giochi con le carte, utilities ed altro) visitare questo sito:"),
          palette().color(QPalette::WindowText)},
         {5, 570, 1020, 3900, 210, true, Links::ShopPage, qbColor(Palette::LightBlue)},
         {2, 750, 1470, 3570, 555, false, PostalContact, qbColor(Palette::LightRed)},
         {4, 705, 2160, 3735, 330, true, Links::MailAddress, qbColor(Palette::LightBlue)},
         {1, 1350, 2400, 2490, 210, true, Links::HomePage, qbColor(Palette::LightBlue)},
         {0, 300, 2940, 4740, 420, true,
-         QStringLiteral("Per gli effetti sonori  ringrazio Tobio e Serilla le cui voci sono state campionate "
-                        "alla loro età di 23 mesi."),
+         tr("Per gli effetti sonori  ringrazio Tobio e Serilla le cui voci sono state campionate "
+            "alla loro età di 23 mesi."),
          qbColor(Palette::Blue)},
     };
     for (const Line &line : lines) {

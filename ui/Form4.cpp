@@ -22,7 +22,7 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
 {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("TESMO - Hiscores Table"));
+    setWindowTitle(tr("TESMO - Hiscores Table"));
     pinDesignedLook(this);
     QPixmap none(16, 16);
     none.fill(Qt::transparent);
@@ -36,24 +36,24 @@ Form4::Form4(TesmoGame &game, QWidget *mainWindow)
     Picture1->setPixmap(Artwork::hiscoresPicture());
     Picture1->setAlignment(Qt::AlignCenter);
 
-    Label1 = makeLabel(this, QStringLiteral("Vosti The Best"), twipRect(1110, 195, 3075, 375), Fonts::tahoma(14.25),
+    Label1 = makeLabel(this, tr("Vosti The Best"), twipRect(1110, 195, 3075, 375), Fonts::tahoma(14.25),
                        CentredText);
     Label1->setObjectName(QStringLiteral("Label1"));
     setLabelColours(Label1, Qt::black, qbColor(Palette::LightCyan), true);
-    Label1->setToolTip(QStringLiteral("Er mejo (per adesso)"));
+    Label1->setToolTip(tr("Er mejo (per adesso)"));
 
-    Label2 = makeLabel(this, QStringLiteral("(The Best)"), twipRect(1965, 600, 1185, 240), Fonts::tahoma(9.75),
+    Label2 = makeLabel(this, tr("(The Best)"), twipRect(1965, 600, 1185, 240), Fonts::tahoma(9.75),
                        CentredText);
     Label2->setObjectName(QStringLiteral("Label2"));
     setLabelColours(Label2, Qt::black);
 
-    Command3d1 = makePictureButton(this, QStringLiteral("&OK"), QIcon(Artwork::okPicture64()), QSize(64, 63),
-                                   QStringLiteral("Torna al gioco"), twipRect(4320, 120, 1875, 1275));
+    Command3d1 = makePictureButton(this, tr("&OK"), QIcon(Artwork::okPicture64()), QSize(64, 63),
+                                   tr("Torna al gioco"), twipRect(4320, 120, 1875, 1275));
     Command3d1->setObjectName(QStringLiteral("Command3d1"));
     connect(Command3d1, &QToolButton::clicked, this, &Form4::Command3d1_Click);
     EnterKey::pressesDefault(this, Command3d1);
 
-    Frame1 = new ClassicFrame(QStringLiteral("Migliori punteggi"), this);
+    Frame1 = new ClassicFrame(tr("Migliori punteggi"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(600, 1470, 5625, 3315));
     Frame1->setFont(Fonts::tahoma(8.25));

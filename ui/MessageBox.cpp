@@ -3,6 +3,7 @@
 
 #include "ui/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,7 +37,7 @@ GameWindow::Answer showMessageBox(QWidget *parent, const QString &text, const QS
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
     if (buttons == GameWindow::Buttons::Ok) {
-        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        QPushButton *ok = box.addButton(QCoreApplication::translate("MessageBox", "OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
         box.exec();
@@ -44,8 +45,8 @@ GameWindow::Answer showMessageBox(QWidget *parent, const QString &text, const QS
     }
     // A yes-or-no question has no other way out: no escape, no close box.
     // S and N answer it, with or without Alt, as the underlined letters say.
-    QPushButton *yes = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton *yes = box.addButton(QCoreApplication::translate("MessageBox", "&Sì"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QCoreApplication::translate("MessageBox", "&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setWindowFlag(Qt::WindowCloseButtonHint, false);
     NoEscape noEscape;

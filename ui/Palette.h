@@ -6,6 +6,7 @@
 #include "engine/Palette.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QString>
 
 // The RGB value of each palette number (engine/Palette.h names them).
@@ -45,12 +46,12 @@ inline QString cellColourName(int number, BoardColours colours)
     const bool colourBlind = colours == BoardColours::ColourBlind;
     switch (number) {
     case Palette::White:
-        return QStringLiteral("bianca");
+        return QCoreApplication::translate("Accessibility", "bianca");
     case Palette::Green:
-        return colourBlind ? QStringLiteral("arancione") : QStringLiteral("verde");
+        return colourBlind ? QCoreApplication::translate("Accessibility", "arancione") : QCoreApplication::translate("Accessibility", "verde");
     case Palette::DarkRed:
-        return colourBlind ? QStringLiteral("blu") : QStringLiteral("rossa");
+        return colourBlind ? QCoreApplication::translate("Accessibility", "blu") : QCoreApplication::translate("Accessibility", "rossa");
     default:
-        return QStringLiteral("nera");
+        return QCoreApplication::translate("Accessibility", "nera");
     }
 }
