@@ -15,4 +15,10 @@ namespace Startup {
 
 QString prepareApplication(const QStringList &languages = QLocale::system().uiLanguages());
 
+// Qt's own strings that the game shows (the text boxes' context menus) in
+// Italian: from Qt's catalogue in `folder` (qt6-translations-l10n) when it is
+// there, else from the game's own copy of them, so they never fall back to
+// English.
+void installQtStrings(const QString &folder);
+
 } // namespace Startup

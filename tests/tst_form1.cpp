@@ -3,6 +3,7 @@
 
 #include "tests/WindowFixture.h"
 #include "tests/Shown.h"
+#include "app/Startup.h"
 #include "WordLists.h"
 #include "ui/Fonts.h"
 
@@ -14,6 +15,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -21,6 +23,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 
 #include <algorithm>
@@ -100,6 +103,41 @@ private slots:
         QCOMPARE(w->List1->currentRow(), -1);
         QVERIFY(w->Option1->isChecked());
         QVERIFY(w->Picture2->isHidden());
+    }
+
+    // The text boxes' context menus are Qt's own strings: Italian, in the
+    // words of Qt's Italian catalogue, whether or not that is installed.
+    void textBoxMenusItalianWithoutQtCatalogue()
+    {
+        Window w;
+        const auto menus = [&] {
+            QStringList texts;
+            for (QLineEdit *box : {w->Text1, w->Text2}) {
+                const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+                for (const QAction *action : menu->actions()) {
+                    if (!action->isSeparator())
+                        texts << action->text();
+                }
+            }
+            return texts;
+        };
+        const auto menusWith = [&](const QString &folder) {
+            Startup::installQtStrings(folder);
+            const QStringList texts = menus();
+            for (QTranslator *t : QCoreApplication::instance()->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly)) {
+                QCoreApplication::removeTranslator(t);
+                delete t;
+            }
+            return texts;
+        };
+        const QString catalogue = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        QVERIFY2(QFile::exists(catalogue + "/qtbase_it.qm"), "Qt's Italian catalogue (qt6-translations-l10n) is missing");
+        const QTemporaryDir noCatalogue;
+        const QStringList english = menus(), italian = menusWith(catalogue), own = menusWith(noCatalogue.path());
+        QCOMPARE(own, italian);
+        QCOMPARE(english.size(), own.size());
+        for (int i = 0; i < own.size(); ++i)
+            QVERIFY2(own[i] != english[i], qPrintable(english[i] + " is not translated"));
     }
 
     void labelsDrawFromTheTop_data()

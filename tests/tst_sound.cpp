@@ -26,6 +26,11 @@ constexpr double Loud = 300;
 constexpr int Gap = Rate * 40 / 1000;
 // How closely a sound heard must match its clip's length, in seconds.
 constexpr double Tolerance = 0.030;
+// A sound server starved of the processor stops a clip for a moment, then
+// plays the rest of it: a sound still short of its clip that goes on within
+// this is the same clip. Shorter than the silence between two announcements
+// (0.2 s at least), so two clips are never taken for one.
+constexpr int Stall = Rate * 150 / 1000;
 // Envelope window, in samples: 5 ms.
 constexpr int Window = Rate / 200;
 
@@ -72,6 +77,29 @@ QList<Burst> bursts(const Samples &s, double threshold, int gap = Gap)
             out.last().last = i;
         else
             out.append({i, i});
+    }
+    return out;
+}
+
+// The bursts of a recording taken clip by clip, given each clip's length in
+// seconds: a burst that begins within Stall of a clip still short of its
+// length is the rest of it, and the clip is heard from the first burst's
+// start to the last one's end (the server keeps time through a stall: what it
+// could not play then is silence, and the clip ends when it would have).
+// What is left over is one sound per burst. `parts` counts the bursts of each.
+QList<Burst> clipsHeard(const QList<Burst> &heard, const QList<double> &lengths, QList<int> &parts)
+{
+    QList<Burst> out;
+    parts.clear();
+    for (qsizetype next = 0, clip = 0; next < heard.size(); ++clip) {
+        Burst b = heard[next++];
+        int count = 1;
+        for (; clip < lengths.size() && next < heard.size() && b.seconds() < lengths[clip] - Tolerance
+               && heard[next].first - b.last <= Stall;
+             ++count)
+            b.last = heard[next++].last;
+        out.append(b);
+        parts.append(count);
     }
     return out;
 }
@@ -302,38 +330,47 @@ private slots:
                                                     [](short a, short b) { return std::abs(a) < std::abs(b); }));
         const double gain = peak / 23198.0;
         QVERIFY2(gain > 0.1, "nothing was heard");
-        const QList<Burst> heard = bursts(recording, Loud * gain);
 
         QStringList expected;
-        for (const Step &step : steps)
-            if (!step.heard.isEmpty())
+        QList<double> lengths;
+        for (const Step &step : steps) {
+            if (!step.heard.isEmpty()) {
                 expected << step.heard;
-        if (language.isEmpty())
+                lengths << reference(step.heard).sound.seconds();
+            }
+        }
+        // The first clip's start, then the new clip whole, right away.
+        const Reference &no = reference("No.wav");
+        if (language.isEmpty()) {
             expected << "replaced";
-        expected << spoken(QStringLiteral("Ciao-1.wav"));
+            lengths << replacedAfter + double(no.sound.last) / Rate;
+        }
+        const QString goodbye = spoken(QStringLiteral("Ciao-1.wav"));
+        expected << goodbye;
+        lengths << reference(goodbye).sound.seconds();
+
+        QList<int> parts;
+        const QList<Burst> heard = clipsHeard(bursts(recording, Loud * gain), lengths, parts);
         QStringList got;
-        for (const Burst &b : heard)
-            got << QStringLiteral("%1 s").arg(b.seconds(), 0, 'f', 3);
+        for (int i = 0; i < heard.size(); ++i)
+            got << QStringLiteral("%1 s at %2 s%3").arg(heard[i].seconds(), 0, 'f', 3)
+                       .arg(double(heard[i].first) / Rate, 0, 'f', 3)
+                       .arg(parts[i] > 1 ? QStringLiteral(" (%1 parts)").arg(parts[i]) : QString());
         QVERIFY2(heard.size() == expected.size(),
                  qPrintable(QStringLiteral("%1 sounds heard, %2 expected: %3")
                                 .arg(heard.size()).arg(expected.size()).arg(got.join(", "))));
 
         for (int i = 0; i < heard.size(); ++i) {
             const QString name = expected[i];
-            double length;
             if (name == "replaced") {
-                // The first clip's start, then the new clip whole, right away.
-                const Reference &no = reference("No.wav");
-                length = replacedAfter + double(no.sound.last) / Rate;
                 const Burst tail{heard[i].last - (no.sound.last - no.sound.first), heard[i].last};
                 QCOMPARE(recognise(recording, tail), QStringLiteral("No.wav"));
             } else {
-                length = reference(name).sound.seconds();
                 QCOMPARE(recognise(recording, heard[i]), name);
             }
-            qInfo("%-12s heard %.3f s, clip %.3f s", qPrintable(name), heard[i].seconds(), length);
-            QVERIFY2(std::abs(heard[i].seconds() - length) <= Tolerance,
-                     qPrintable(QStringLiteral("%1: heard %2 s, clip %3 s").arg(name).arg(heard[i].seconds()).arg(length)));
+            qInfo("%-12s heard %s, clip %.3f s", qPrintable(name), qPrintable(got[i]), lengths[i]);
+            QVERIFY2(std::abs(heard[i].seconds() - lengths[i]) <= Tolerance,
+                     qPrintable(QStringLiteral("%1: heard %2, clip %3 s").arg(name, got[i]).arg(lengths[i])));
         }
     }
 };

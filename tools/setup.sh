@@ -13,7 +13,7 @@ packages=(
   pulseaudio pulseaudio-utils libpulse-dev
   fonts-wine fonts-liberation fontconfig libfontconfig-dev
   qt6-translations-l10n qt6-l10n-tools qt6-tools-dev desktop-file-utils appstream passwd util-linux
-  xvfb x11-utils reuse git
+  xvfb x11-utils reuse git librsvg2-bin
   adwaita-qt6 qt6-gtk-platformtheme qt6ct qt6-wayland weston
   clang libclang-rt-14-dev
 )

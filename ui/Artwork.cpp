@@ -107,21 +107,41 @@ void drawCell(QPainter &p, const QRect &r, const QColor &fill)
     p.fillRect(r.adjusted(1, 1, -1, -1), fill);
 }
 
-// The program icon at `size` pixels: a white letter tile carrying a navy "T"
-// above a row of three board cells in the game's colours.  Laid out on a
-// 16x16 grid so that every size stays pixel-aligned.
-QPixmap programIconAt(int size)
+// The program icon: a white letter tile carrying a navy "T" above a row of
+// three board cells in the game's colours, as rectangles on a 16x16 grid, so
+// that every size stays pixel-aligned. A framed one has a black border one
+// pixel wide, as a board cell.
+struct IconPart
+{
+    QRect grid;
+    QColor fill;
+    bool framed;
+};
+const IconPart IconParts[] = {
+    {QRect(3, 2, 11, 10), Grey, false},                                          // shadow
+    {QRect(2, 1, 11, 10), White, true},                                          // tile
+    {QRect(4, 3, 7, 2), Navy, false},                                            // "T" bar
+    {QRect(6, 5, 3, 5), Navy, false},                                            // "T" stem
+    {QRect(1, 12, 4, 4), White, true}, {QRect(6, 12, 4, 4), Green, true}, {QRect(11, 12, 4, 4), Maroon, true}, // cells
+};
+
+// Where a part of the icon lies at `size` pixels.
+QRect iconPartAt(const IconPart &part, int size)
 {
     const int u = size / 16;
-    const auto g = [u](int x, int y, int w, int h) { return QRect(x * u, y * u, w * u, h * u); };
+    return QRect(part.grid.topLeft() * u, part.grid.size() * u);
+}
+
+// The program icon at `size` pixels.
+QPixmap programIconAt(int size)
+{
     return paint(size, size, false, [&](QPainter &p) {
-        p.fillRect(g(3, 2, 11, 10), Grey);                  // shadow
-        drawCell(p, g(2, 1, 11, 10), White);                // tile
-        p.fillRect(g(4, 3, 7, 2), Navy);                    // "T" bar
-        p.fillRect(g(6, 5, 3, 5), Navy);                    // "T" stem
-        const QColor cells[] = {White, Green, Maroon};
-        for (int i = 0; i < 3; ++i)
-            drawCell(p, g(i * 5 + 1, 12, 4, 4), cells[i]);
+        for (const IconPart &part : IconParts) {
+            if (part.framed)
+                drawCell(p, iconPartAt(part, size), part.fill);
+            else
+                p.fillRect(iconPartAt(part, size), part.fill);
+        }
     });
 }
 
@@ -195,6 +215,30 @@ QIcon programIcon()
 QPixmap programIconPicture(int size)
 {
     return programIconAt(size);
+}
+
+QByteArray programIconSvg()
+{
+    constexpr int Size = 256;
+    QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n"
+                     "  <title>Tesmo</title>\n";
+    const auto rect = [&svg](const QRect &r, const QColor &fill) {
+        svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
+                   .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).arg(fill.name())
+                   .toUtf8();
+    };
+    for (const IconPart &part : IconParts) {
+        const QRect r = iconPartAt(part, Size);
+        if (part.framed) {
+            // As drawCell: the black square, the colour one pixel inside it.
+            rect(r, Black);
+            rect(r.adjusted(1, 1, -1, -1), part.fill);
+        } else {
+            rect(r, part.fill);
+        }
+    }
+    return svg + "</svg>\n";
 }
 
 QPixmap acceptPicture()

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
@@ -13,6 +14,7 @@ namespace Artwork {
 
 QIcon programIcon();          // window / task bar icon (16, 32 and 48 px)
 QPixmap programIconPicture(int size);  // the same icon at any multiple of 16 px
+QByteArray programIconSvg();  // the same icon as a scalable picture: the 256 px one, in SVG
 QPixmap acceptPicture();      // "Accetta" button: a green tick
 QPixmap hiscoresPicture();    // "Hiscores" button: a gold cup
 QPixmap exitPicture();        // "Fine" button: an open door with an arrow

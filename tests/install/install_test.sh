@@ -26,6 +26,11 @@ install -m 755 "$driver" "$work/driver.so"
 program="$work/root/usr/games/tesmo"
 shipped="$work/root/usr/share/games/tesmo"
 [ -x "$program" ] || fail "no installed program"
+# The desktop entry names an icon the theme has at every size, scalable too.
+icon=$(sed -n 's/^Icon=//p' "$work"/root/usr/share/applications/*.desktop)
+for picture in {16x16,32x32,48x48,64x64,128x128,256x256}/apps/"$icon".png scalable/apps/"$icon".svg; do
+  [ -s "$work/root/usr/share/icons/hicolor/$picture" ] || fail "the icon $picture is not installed"
+done
 chmod -R a-w "$work/root"
 sums() { (cd "$work/root" && find . -type f -exec sha256sum {} + | sort); }
 sums > "$work/installed.sums"
