@@ -66,8 +66,8 @@ QString homeFolder()
 
 QString userFolder()
 {
-    // As the XDG Base Directory specification has it: a relative
-    // XDG_DATA_HOME is not valid and is ignored.
+    // A relative XDG_DATA_HOME would follow wherever the game was started
+    // from: the desktop's rules call it invalid, so it is ignored.
     const QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (!data.isEmpty() && QDir::isAbsolutePath(data))
         return QDir(QDir::cleanPath(data)).filePath(QStringLiteral("tesmo"));

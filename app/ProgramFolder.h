@@ -35,8 +35,8 @@ QDir installedFolder(const QString &executableDir, const QString &relativeDataDi
 QString homeFolder();
 
 // The player's own folder: $XDG_DATA_HOME/tesmo when that is a path from the
-// root (a relative one is ignored, as the XDG Base Directory specification
-// says), otherwise <home>/.local/share/tesmo; empty without a home.
+// root (a relative one is ignored, as freedesktop.org's base-directory rules
+// say), otherwise <home>/.local/share/tesmo; empty without a home.
 QString userFolder();
 
 // Whether a file can be written in dir (tried, not guessed from its mode),
