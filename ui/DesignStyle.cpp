@@ -4,6 +4,8 @@
 #include "ui/DesignStyle.h"
 
 #include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QWidget>
@@ -25,6 +27,48 @@ void drawAsEnabled(const Option *option, const QWidget *widget, Draw draw)
     draw(enabled);
     enabled->state &= ~QStyle::State_Enabled;
 }
+
+// An icon made when it is first drawn or measured.
+class DeferredIcon : public QIconEngine
+{
+public:
+    explicit DeferredIcon(std::function<QIcon()> make) : m_make(std::move(make)) {}
+    QIconEngine *clone() const override { return new DeferredIcon(*this); }
+    bool isNull() override { return false; }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        made().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return made().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return made().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return made().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return made().availableSizes(mode, state);
+    }
+
+private:
+    const QIcon &made()
+    {
+        if (!m_made) {
+            m_icon = m_make();
+            m_made = true;
+        }
+        return m_icon;
+    }
+    std::function<QIcon()> m_make;
+    QIcon m_icon;
+    bool m_made = false;
+};
 
 } // namespace
 
@@ -57,4 +101,12 @@ void DesignStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
 QPixmap DesignStyle::generatedIconPixmap(QIcon::Mode mode, const QPixmap &pixmap, const QStyleOption *option) const
 {
     return mode == QIcon::Disabled ? pixmap : QProxyStyle::generatedIconPixmap(mode, pixmap, option);
+}
+
+QIcon DesignStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const
+{
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    const QStyle *base = baseStyle();
+    return QIcon(new DeferredIcon([base, icon] { return base->standardIcon(icon); }));
 }

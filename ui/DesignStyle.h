@@ -31,4 +31,9 @@ public:
                             const QWidget *widget = nullptr) const override;
     // Pictures keep their colours when their control is disabled.
     QPixmap generatedIconPixmap(QIcon::Mode mode, const QPixmap &pixmap, const QStyleOption *option) const override;
+    // The menu bar's overflow arrows are read from their picture files only
+    // if they are ever drawn: reading the first picture of a start loads
+    // every picture-format plugin.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
 };
