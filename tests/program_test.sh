@@ -86,7 +86,7 @@ for sig in TERM HUP; do
   mkdir "$dir"
   cp "$program" "$dir/tesmo"
   printf 'PIANO.\r\n' > "$dir/tesmodat.1"
-  (cd "$dir" && QT_QPA_PLATFORM=offscreen LD_PRELOAD="$driver" TESMO_DRIVE=question TESMO_DRIVE_WORD=PIANO \
+  (cd "$dir" && LANGUAGE=it QT_QPA_PLATFORM=offscreen LD_PRELOAD="$driver" TESMO_DRIVE=question TESMO_DRIVE_WORD=PIANO \
      TESMO_DRIVE_NAME=Lia exec ./tesmo >"$dir/out" 2>"$dir/err") &
   pid=$!
   stop_at_end $pid
