@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QIconEngine>
-#include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QWidget>
+
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -59,15 +61,12 @@ public:
 private:
     const QIcon &made()
     {
-        if (!m_made) {
+        if (!m_icon)
             m_icon = m_make();
-            m_made = true;
-        }
-        return m_icon;
+        return *m_icon;
     }
     std::function<QIcon()> m_make;
-    QIcon m_icon;
-    bool m_made = false;
+    std::optional<QIcon> m_icon;
 };
 
 } // namespace
