@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QElapsedTimer>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <utility>
@@ -383,22 +383,33 @@ Error Lock::replace(const QString &path, const QByteArray &data) const
     return m_busy ? Error::Busy : SafeFile::replace(path, data);
 }
 
+namespace {
+
+// Whether `entry` is `name`, then `tail`, then six letters or digits, in any case.
+bool isNameTailAndSix(QStringView entry, QStringView name, QLatin1String tail)
+{
+    if (entry.size() != name.size() + tail.size() + 6 || !entry.startsWith(name, Qt::CaseInsensitive)
+        || entry.sliced(name.size(), tail.size()).compare(tail, Qt::CaseInsensitive) != 0)
+        return false;
+    return std::all_of(entry.end() - 6, entry.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    });
+}
+
+} // namespace
+
 void removeLeftovers(const QDir &dir, const QStringList &names)
 {
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
         // The temporary names of this version, and the mixed-case ones that
         // earlier versions gave their saves.
-        const QString stem = QRegularExpression::escape(name);
-        const QRegularExpression ours(QStringLiteral("^%1\\.tmp-[A-Za-z0-9]{6}$").arg(stem),
-                                      QRegularExpression::CaseInsensitiveOption);
-        const QRegularExpression earlier(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(stem),
-                                         QRegularExpression::CaseInsensitiveOption);
         QStringList found;
         for (const QString &entry : entries) {
             const QString suffix = entry.mid(name.size());
-            if (ours.match(entry).hasMatch()
-                || (earlier.match(entry).hasMatch() && suffix != suffix.toLower() && suffix != suffix.toUpper()))
+            if (isNameTailAndSix(entry, name, QLatin1String(".tmp-"))
+                || (isNameTailAndSix(entry, name, QLatin1String(".")) && suffix != suffix.toLower()
+                    && suffix != suffix.toUpper()))
                 found << entry;
         }
         if (found.isEmpty())

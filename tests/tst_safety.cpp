@@ -436,8 +436,10 @@ private slots:
     {
         GameFixture f;
         const QStringList leftovers = {"TESMO.HIS.tmp-Ab12Cd", "Tesmo.ini.tmp-x9Y8z7", "TESMO.HIS.kYCUmy",
-                                       "tesmodat.1.tmp-q1W2e3", "tesmodat.2.Zx81Qp"};
-        const QStringList others = {"TESMO.HIS.backup", "TESMO.HIS.BACKUP", "notes.tmp-Ab12Cd", "tesmodat.1.backup"};
+                                       "tesmodat.1.tmp-q1W2e3", "tesmodat.2.Zx81Qp", "tesmo.his.TMP-Ab12Cd"};
+        const QStringList others = {"TESMO.HIS.backup",       "TESMO.HIS.BACKUP",     "notes.tmp-Ab12Cd",
+                                    "tesmodat.1.backup",      "TESMO.HIS.tmp-Ab12Cd9", "TESMO.HIS.tmp-Ab1_Cd",
+                                    "TESMO.HIS.tmp-Ab12C",    "TESMO.HISx.kYCUmy",    "TESMO.HIS.kYCUmé"};
         for (const QString &name : leftovers + others)
             TestFiles::write(f.dir, name, "x");
         f.game->Form_Load();
