@@ -3,7 +3,6 @@
 
 #include "ui/Fonts.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -16,6 +15,7 @@
 
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 namespace Fonts {
 
@@ -54,18 +54,35 @@ QByteArray heavierBold(QByteArray data)
     return data;
 }
 
+// Debian's fonts-wine.
+QString wineFont(const char *file)
+{
+    return QLatin1String("/usr/share/wine/fonts/") + QLatin1String(file);
+}
+
+QByteArray readHeavierBold()
+{
+    QFile bold(wineFont("tahomabd.ttf"));
+    return bold.open(QIODevice::ReadOnly) ? heavierBold(bold.readAll()) : QByteArray();
+}
+
 // Loading the configuration (about fifty files of rules, then the caches of
 // every installed font) is the longest single step of a start. Fontconfig
 // makes its configuration once whichever thread asks first, so the toolkit
-// simply finds it ready. Joined at the latest when the program ends.
+// simply finds it ready. The same thread reads and marks the bold face.
+// Joined at the latest when the program ends.
 std::jthread g_configLoader;
+QByteArray g_preloadedBold;
 
 } // namespace
 
 void preload()
 {
     if (!g_configLoader.joinable())
-        g_configLoader = std::jthread([] { FcInit(); });
+        g_configLoader = std::jthread([] {
+            FcInit();
+            g_preloadedBold = readHeavierBold();
+        });
 }
 
 void install()
@@ -74,13 +91,16 @@ void install()
     if (done)
         return;
     done = true;
-    if (g_configLoader.joinable())
+    QByteArray bold;
+    if (g_configLoader.joinable()) {
         g_configLoader.join();
-    QDir fonts(QStringLiteral("/usr/share/wine/fonts"));
-    QFontDatabase::addApplicationFont(fonts.filePath(QStringLiteral("tahoma.ttf")));
-    QFile bold(fonts.filePath(QStringLiteral("tahomabd.ttf")));
-    if (bold.open(QIODevice::ReadOnly))
-        QFontDatabase::addApplicationFontFromData(heavierBold(bold.readAll()));
+        bold = std::exchange(g_preloadedBold, QByteArray());
+    } else {
+        bold = readHeavierBold();
+    }
+    QFontDatabase::addApplicationFont(wineFont("tahoma.ttf"));
+    if (!bold.isEmpty())
+        QFontDatabase::addApplicationFontFromData(bold);
     QFont::insertSubstitutions(QStringLiteral("Courier New"),
                                {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),

@@ -9,7 +9,8 @@ namespace Fonts {
 
 // Starts reading the system's font configuration on a second thread, while
 // the main one connects to the display: the first thing main() does, before
-// the application object exists. install() waits for it to end.
+// the application object exists; the same thread reads the bold face.
+// install() waits for it to end.
 void preload();
 
 // Makes the Tahoma and Courier New faces available: Tahoma from Debian's
