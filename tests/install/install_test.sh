@@ -38,12 +38,14 @@ sums > "$work/installed.sums"
 # A normal user plays; as root, one is made for this run and removed after.
 as_user=()
 home="$work/home"
+runtime="$work/runtime"  # the session's own folder, gone with the run (not one left in /tmp)
 mkdir "$home"
+mkdir -m 700 "$runtime"
 if [ "$(id -u)" -eq 0 ]; then
   user="tesmo-test-$$"
   useradd --system --user-group --no-create-home --shell /usr/sbin/nologin "$user"
   created_user=$user
-  chown "$user" "$home"
+  chown "$user" "$home" "$runtime"
   as_user=(runuser -u "$user" --)
 fi
 
@@ -51,7 +53,7 @@ fi
 play() {
   local status=0
   timeout 300 "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" \
-    XDG_DATA_HOME="$1" XDG_CACHE_HOME="$home/cache" XDG_CONFIG_HOME="$home/config" \
+    XDG_DATA_HOME="$1" XDG_CACHE_HOME="$home/cache" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$runtime" \
     QT_QPA_PLATFORM=offscreen LD_PRELOAD="$work/driver.so" TESMO_DRIVE="$2" TESMO_DRIVE_NAME="$3" \
     "$program" 2>"$work/stderr" || status=$?
   echo "EXIT|$status"
