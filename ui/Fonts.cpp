@@ -70,9 +70,9 @@ QByteArray readHeavierBold()
 // every installed font) is the longest single step of a start. Fontconfig
 // makes its configuration once whichever thread asks first, so the toolkit
 // simply finds it ready. The same thread reads and marks the bold face.
-// Joined at the latest when the program ends.
-std::jthread g_configLoader;
+// Joined at the latest when the program ends (before the face it fills goes).
 QByteArray g_preloadedBold;
+std::jthread g_configLoader;
 
 } // namespace
 
